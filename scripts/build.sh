@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the native tree (portable logic and unit tests), the 32-bit Windows tree (the deliverables,
+# staged in build/win32/stage) and, where Wine cannot run 32-bit programs, the 64-bit test mirror.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+configure() { # <dir> [cmake args]
+  local dir=$1; shift
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$SUITE_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 \
+      || { cat "$dir.configure.log" >&2; exit 1; }
+  fi
+}
+build() { # <dir> <name>
+  if ! cmake --build "$1" -j "$SUITE_JOBS" >"$1.build.log" 2>&1; then
+    grep -E -B2 -A8 'error|Error' "$1.build.log" | head -n 80 >&2
+    echo "build: the $2 build failed (full log: $1.build.log)" >&2
+    exit 1
+  fi
+  echo "build: $2 tree ready ($1)"
+}
+
+mkdir -p "$SUITE_BUILD"
+configure "$SUITE_BUILD/native"
+build "$SUITE_BUILD/native" native
+configure "$SUITE_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-i686.cmake"
+build "$SUITE_BUILD/win32" "32-bit Windows"
+if [ "$(suite_wine_tree)" = win64 ]; then
+  configure "$SUITE_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-x86_64.cmake"
+  build "$SUITE_BUILD/win64" "64-bit Windows test mirror"
+fi

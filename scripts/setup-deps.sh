@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever building and testing the suite needs. Idempotent: prints
+# nothing and returns at once when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake make g++ libgtest-dev                       # native build and unit tests
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev       # the 32-bit Windows deliverables
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev   # 64-bit test mirror (see docs/ARCHITECTURE.md)
+  wine wine64 wine32:i386                           # running Windows programs
+  xvfb xauth                                        # a private X display for them
+  fonts-wine fonts-wqy-microhei fonts-dejavu-core   # Tahoma, CJK and Cyrillic glyphs
+  python3 python3-pil                               # the asset generator
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+  exit 1
+fi
+echo "setup: installing ${missing[*]}"
+log=$(mktemp)
+{
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+} >"$log" 2>&1 || { tail -n 30 "$log" >&2; echo "setup: package installation failed (log: $log)" >&2; exit 1; }
+rm -f "$log"
+echo "setup: done"
