@@ -1,0 +1,59 @@
+// The simulated receiver: word-addressed flash, write buffer, pairing mode, status records and
+// injected faults, behind the same command set as the real receiver.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "simulator/scenario.h"
+#include "simulator/sim_usb_device.h"
+
+namespace sim {
+
+struct TransferRecord {
+  uint16_t wValue;
+  uint16_t wIndex;
+  uint16_t wLength;
+  bool ok;  // false: the receiver did not take the command (refused, unplugged, stalled)
+};
+
+class Receiver : public SimUsbDevice {
+ public:
+  static constexpr uint32_t kFlashWords = 65536;
+  static constexpr uint16_t kConfigPage = 0x2700;
+
+  // A receiver built from a scenario already in memory. Its flash starts as the scenario says
+  // (factory image) and is kept in memory only.
+  explicit Receiver(const Scenario& scenario);
+
+  // A receiver whose state lives in files: the scenario file (INI) names the flash image file (relative
+  // to the scenario's folder). A missing image is created from the factory content; an existing one is
+  // loaded. Every change of the flash is written back to the image at once. On failure (malformed
+  // scenario or image) returns false with a message that names the file and the problem; nothing is
+  // half-applied.
+  static bool Open(const std::string& scenarioPath, Receiver** out, std::string* error);
+
+  // SimUsbDevice
+  std::array<uint8_t, 18> DeviceDescriptor() const override;
+  bool Connected() const override;
+  bool ControlIn(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
+                 uint16_t* replyLength) override;
+
+  // Inspection and set-up for tests.
+  uint16_t Word(uint16_t address) const;
+  void SetWord(uint16_t address, uint16_t value);  // direct write, bypasses the flash rules
+  std::array<uint8_t, 256> ConfigPage() const;     // bytes of the page at 0x2700, low byte first
+  const std::vector<TransferRecord>& Log() const;
+  void ClearLog();
+  bool InUpdateMode() const;
+  bool InPairingMode() const;
+  uint16_t Parameter(uint8_t n) const;
+  void Unplug();
+  uint16_t ProductId() const;
+  uint16_t VendorId() const;
+
+  // (private state and helpers to be completed by the implementation)
+};
+
+}  // namespace sim
