@@ -1,6 +1,0 @@
-# CMake generated Testfile for 
-# Source directory: /work/main/simulator
-# Build directory: /work/main/build-h2/native/simulator
-# 
-# This file includes the relevant testing commands required for 
-# testing this directory and lists subdirectories to be tested as well.
