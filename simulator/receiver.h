@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "simulator/flash_image.h"
+#include "simulator/pairing_script.h"
 #include "simulator/scenario.h"
 #include "simulator/sim_usb_device.h"
 
 namespace sim {
+
+// The receiver's USB identity unless a scenario says otherwise.
+constexpr uint16_t kDefaultVendorId = 0x2B6E;
+constexpr uint16_t kDefaultProductId = 0x054F;
 
 struct TransferRecord {
   uint16_t wValue;
@@ -52,8 +58,36 @@ class Receiver : public SimUsbDevice {
   void Unplug();
   uint16_t ProductId() const;
   uint16_t VendorId() const;
+  uint32_t PairingSessions() const;  // sessions started so far
+  // Why the last flash change could not be saved to the image (that command then failed); empty if
+  // none failed.
+  const std::string& LastError() const;
 
-  // (private state and helpers to be completed by the implementation)
+ private:
+  bool Execute(uint16_t wValue, uint16_t wIndex, uint16_t wLength, std::vector<uint8_t>* reply);
+  bool Program(uint16_t wIndex);
+  bool ErasePage(uint16_t address);
+  void ReadMemory(uint16_t address, uint16_t wLength, std::vector<uint8_t>* reply) const;
+  bool ReadRecord(uint16_t selector, std::vector<uint8_t>* reply);
+  bool Refused(uint16_t wValue) const;
+  bool Stuck(uint16_t address) const;
+  bool TouchesConfigPage(uint16_t first, uint32_t count) const;
+  bool Persist(const FlashWords& before);
+  void Record(uint16_t wValue, uint16_t wIndex, uint16_t wLength, bool ok);
+
+  Scenario scenario_;
+  FlashWords flash_;
+  std::array<uint8_t, 64> writeBuffer_;
+  std::array<uint16_t, 256> parameters_{};
+  PairingScript pairing_;
+  bool updateMode_ = false;
+  bool connected_;
+  long transfers_ = 0;
+  size_t signalReads_ = 0;
+  std::vector<TransferRecord> log_;
+  std::string imagePath_;        // empty: flash kept in memory only
+  std::string transferLogPath_;  // empty: no text log
+  std::string lastError_;
 };
 
 }  // namespace sim

@@ -96,7 +96,7 @@ bool ParseNumberList(const std::string& text, uint32_t max, std::vector<T>* valu
 bool ParseGeneration(const std::string& text, int* generation, std::string* reason) {
   if (SameName(text, "none")) return *generation = kNoGeneration, true;
   uint32_t value;
-  if (!ParseNumber(text, 104, &value, reason)) return false;
+  if (!ParseNumber(text, 0xFFFFFFFF, &value, reason)) return false;
   if (value >= 100 && value != 104) {
     *reason = "generation must be 0 to 99, 104 or none, found " + text;
     return false;

@@ -1,0 +1,414 @@
+#!/usr/bin/python3
+"""Makes the suite's bitmaps, icon, language files and UI layout files.
+
+    /usr/bin/python3 assets/generate.py --stage <installation root> [--generated <dir>] [--preview <dir>]
+
+--stage      the installation tree: the pairing tool's data\\ folder and Data\\Tandra_Technology\\Forms\\
+--generated  files compiled into the programs (the pairing window's background)
+--preview    PNG contact sheets and window mock-ups for looking at the artwork (not used by the build)
+
+The output depends only on the files in this folder and the fixed fonts: the same inputs give the
+same bytes. Files whose content is unchanged are not rewritten, so their times stay as they were.
+"""
+
+import argparse
+import os
+import sys
+
+sys.dont_write_bytecode = True  # keep the source folder free of caches (the build globs it)
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import artwork as art  # noqa: E402
+
+PAIRTOOL_SECTION = "Merrow"      # staged into data\<Language>.txt of the pairing tool
+CAPTION_SECTION = "SkinCaptions"  # captions drawn into skin bitmaps; not staged as text
+FORMS = os.path.join("Data", "Tandra_Technology", "Forms")
+
+# --------------------------------------------------------------------------------------------
+# Reading the source texts
+
+
+class SourceError(SystemExit):
+    pass
+
+
+def read_ini(path):
+    """A UTF-8 INI file as an ordered dict {section: ordered dict {key: value}}.
+
+    Lines starting with ';' or '#' are comments. The value is everything after the first '=',
+    without surrounding blanks (Windows' INI reader drops them too).
+    """
+    sections = {}
+    current = None
+    with open(path, encoding="utf-8-sig") as f:
+        for number, raw in enumerate(f, 1):
+            line = raw.rstrip("\r\n")
+            stripped = line.strip()
+            where = "%s:%d" % (os.path.relpath(path, HERE), number)
+            if not stripped or stripped[0] in ";#":
+                continue
+            if stripped.startswith("["):
+                if not stripped.endswith("]"):
+                    raise SourceError("generate.py: %s: section header without ']'" % where)
+                current = stripped[1:-1].strip()
+                if current in sections:
+                    raise SourceError("generate.py: %s: section [%s] appears twice" % (where, current))
+                sections[current] = {}
+                continue
+            if "=" not in line or current is None:
+                raise SourceError("generate.py: %s: expected key=value inside a section" % where)
+            key, value = line.split("=", 1)
+            key = key.strip()
+            value = value.strip()
+            if key in sections[current]:
+                raise SourceError("generate.py: %s: key %s appears twice in [%s]" % (where, key, current))
+            if len(value) >= 2 and value[0] == value[-1] and value[0] in "\"'":
+                raise SourceError("generate.py: %s: the INI reader would strip the quotes around "
+                                  "this value" % where)
+            sections[current][key] = value
+    return sections
+
+
+def load_languages():
+    table = read_ini(os.path.join(HERE, "languages.ini"))
+    langs = []
+    for name, props in table.items():
+        if props.get("Script") not in ("latin", "cjk"):
+            raise SourceError("generate.py: languages.ini [%s]: Script must be latin or cjk" % name)
+        if not props.get("FontName"):
+            raise SourceError("generate.py: languages.ini [%s]: FontName missing" % name)
+        langs.append({"name": name, "script": props["Script"], "font": props["FontName"]})
+    if not langs or langs[0]["name"] != "English":
+        raise SourceError("generate.py: languages.ini must list English first")
+    return langs
+
+
+def load_texts(langs):
+    """Texts of every language; keys that English lacks are errors, gaps fall back to English."""
+    texts = {}
+    for lang in langs:
+        path = os.path.join(HERE, "texts", lang["name"] + ".ini")
+        if not os.path.exists(path):
+            raise SourceError("generate.py: missing %s" % os.path.relpath(path, HERE))
+        texts[lang["name"]] = read_ini(path)
+    english = texts["English"]
+    for name, data in texts.items():
+        for section, keys in data.items():
+            if section not in english:
+                raise SourceError("generate.py: texts/%s.ini: section [%s] is not in English.ini"
+                                  % (name, section))
+            for key in keys:
+                if key not in english[section]:
+                    raise SourceError("generate.py: texts/%s.ini: [%s] %s is not in English.ini"
+                                      % (name, section, key))
+        for section, keys in english.items():
+            if section == PAIRTOOL_SECTION and section not in data:
+                continue  # the pairing tool speaks three languages only
+            for key in keys:
+                if key not in data.get(section, {}):
+                    sys.stderr.write("generate.py: note: texts/%s.ini lacks [%s] %s (English is used)\n"
+                                     % (name, section, key))
+    return texts
+
+
+def caption(texts, lang, key):
+    own = texts[lang].get(CAPTION_SECTION, {}).get(key)
+    return own if own else texts["English"][CAPTION_SECTION][key]
+
+
+# --------------------------------------------------------------------------------------------
+# Writing
+
+
+class Output:
+    """Writes files, skipping those whose bytes are already on disk, and keeps a list of them."""
+
+    def __init__(self):
+        self.written = []
+
+    def put(self, path, data):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        if os.path.exists(path):
+            with open(path, "rb") as f:
+                if f.read() == data:
+                    self.written.append(path)
+                    return
+        tmp = path + ".tmp"
+        with open(tmp, "wb") as f:
+            f.write(data)
+        os.replace(tmp, path)
+        self.written.append(path)
+
+    def bmp(self, path, img):
+        self.put(path, art.bmp_bytes(img))
+
+    def text(self, path, lines):
+        """UTF-16LE with a byte-order mark and CRLF line ends: what the Windows INI reader expects."""
+        body = "".join(line + "\r\n" for line in lines)
+        self.put(path, b"\xff\xfe" + body.encode("utf-16-le"))
+
+
+def ini_lines(sections):
+    lines = []
+    for section, keys in sections:
+        if lines:
+            lines.append("")
+        lines.append("[%s]" % section)
+        for key, value in keys:
+            lines.append("%s=%s" % (key, value))
+    return lines
+
+
+# --------------------------------------------------------------------------------------------
+# Language files
+
+
+def stage_pairtool_texts(out, stage, langs, texts):
+    english = texts["English"][PAIRTOOL_SECTION]
+    for lang in langs:
+        own = texts[lang["name"]].get(PAIRTOOL_SECTION)
+        if own is None:
+            continue
+        keys = [(k, own.get(k, english[k])) for k in english]
+        out.text(os.path.join(stage, "data", lang["name"] + ".txt"),
+                 ini_lines([(PAIRTOOL_SECTION, keys)]))
+
+
+def stage_suite_texts(out, stage, langs, texts):
+    english = texts["English"]
+    for lang in langs:
+        own = texts[lang["name"]]
+        sections = []
+        for section, keys in english.items():
+            if section in (PAIRTOOL_SECTION, CAPTION_SECTION):
+                continue
+            present = [(k, own[section][k]) for k in keys if k in own.get(section, {})]
+            if present:
+                sections.append((section, present))
+        out.text(os.path.join(stage, FORMS, "Texts", lang["name"] + ".txt"), ini_lines(sections))
+
+
+def stage_ui_files(out, stage, langs):
+    """Every ui/<Folder>/<Name>.ini becomes Forms\\<Folder>\\<Name>.txt, with a section per language
+    that starts with the language's FontName (unless the source section sets its own)."""
+    root = os.path.join(HERE, "ui")
+    if not os.path.isdir(root):
+        return
+    known = [lang["name"] for lang in langs]
+    for folder in sorted(os.listdir(root)):
+        src_dir = os.path.join(root, folder)
+        if not os.path.isdir(src_dir):
+            continue
+        for name in sorted(os.listdir(src_dir)):
+            if not name.endswith(".ini"):
+                continue
+            src = read_ini(os.path.join(src_dir, name))
+            for section in src:
+                if section not in known:
+                    raise SourceError("generate.py: ui/%s/%s: [%s] is not a language of languages.ini"
+                                      % (folder, name, section))
+            sections = []
+            for lang in langs:
+                extra = src.get(lang["name"], {})
+                keys = []
+                if "FontName" not in extra:
+                    keys.append(("FontName", lang["font"]))
+                keys += list(extra.items())
+                sections.append((lang["name"], keys))
+            out.text(os.path.join(stage, FORMS, folder, name[:-4] + ".txt"), ini_lines(sections))
+
+
+# --------------------------------------------------------------------------------------------
+# The shared skin set of the skin library's slot table (plus slot 28, the signal-display button)
+
+# file, kind, size, style, extras. Captioned bitmaps take their caption from [SkinCaptions] under
+# the file name without ".bmp". Sizes follow the forms that use the bitmaps: a plain-fill button
+# takes its size from one cell.
+SKIN_SET = [
+    ("OK.bmp", "plain", (77, 26), "soft", {}),
+    ("Cancel.bmp", "plain", (77, 26), "neutral", {}),
+    ("WindowClose.bmp", "plain", (20, 20), "titlebar", {"glyph": "cross"}),
+    ("Button.bmp", "plain", (75, 24), "soft", {}),
+    ("Check.bmp", "check", (13, 13), None, {}),
+    ("Combo.bmp", "combo", (21, 21), None, {}),
+    ("WindowMin.bmp", "plain", (20, 20), "titlebar-plain", {"glyph": "minimise"}),
+    ("WindowMax.bmp", "plain", (20, 20), "titlebar-plain", {"glyph": "maximise"}),
+    ("ArrowUp.bmp", "plain", (17, 17), "titlebar-plain", {"glyph": "up"}),
+    ("ArrowDown.bmp", "plain", (17, 17), "titlebar-plain", {"glyph": "down"}),
+    ("WindowMinimize.bmp", "plain", (20, 20), "titlebar-plain", {"glyph": "tray"}),
+    ("Radio.bmp", "radio", (12, 13), None, {}),
+    ("Web.bmp", "plain", (24, 24), "titlebar-plain", {"glyph": "globe"}),
+    ("Pair.bmp", "caption", (77, 26), "accent", {"base": 12}),
+    ("Set.bmp", "caption", (77, 26), "secondary", {"base": 12}),
+    ("Battery.bmp", "plain", (32, 20), "titlebar-plain", {"glyph": "battery"}),
+    ("Back.bmp", "caption", (87, 37), "secondary", {"chevron": "left"}),
+    ("NextStep.bmp", "caption", (87, 37), "primary", {"chevron": "right"}),
+    ("PreviousStep.bmp", "caption", (87, 37), "secondary", {"chevron": "left"}),
+    ("PairDone.bmp", "caption", (124, 35), "primary", {}),
+    ("PairNextMouse.bmp", "caption", (124, 35), "secondary", {}),
+    ("CorvilManager.bmp", "caption", (132, 33), "primary", {"icon": "list"}),
+    ("NewCorvilProc.bmp", "caption", (132, 33), "accent", {"icon": "plus"}),
+    ("Exit.bmp", "caption", (124, 35), "secondary", {}),
+    ("Remove.bmp", "caption", (64, 20), "danger", {"base": 11, "smallest": 8, "two_lines": False,
+                                                    "radius": 3}),
+    ("ToCorvilManager.bmp", "caption", (124, 35), "secondary", {}),
+    ("PairNextKeyboard.bmp", "caption", (124, 35), "secondary", {}),
+    ("Wavegauge.bmp", "caption", (132, 33), "primary", {"icon": "bars"}),
+]
+
+
+def _glyph(name):
+    """Mask functions (w, h) -> 'L' for the plain buttons' symbols."""
+    if name == "cross":
+        return lambda w, h: art.glyph_cross(w, h, 7 if min(w, h) < 20 else 8, weight=1.7)
+    if name == "minimise":
+        def bar(w, h):
+            m = art.Image.new("L", (w, h), 0)
+            art.ImageDraw.Draw(m).rectangle([6, 12, w - 7, 13], fill=255)
+            return m
+        return bar
+    if name == "maximise":
+        def box(w, h):
+            m = art.Image.new("L", (w, h), 0)
+            d = art.ImageDraw.Draw(m)
+            d.rectangle([6, 6, w - 7, h - 7], outline=255)
+            d.rectangle([6, 6, w - 7, 7], fill=255)
+            return m
+        return box
+    if name == "tray":
+        return lambda w, h: art.glyph_chevron(w, h, w / 2.0, h / 2.0 + 0.5, 9, "down", weight=1.8)
+    if name in ("up", "down"):
+        return lambda w, h: art.glyph_triangle(w, h, w / 2.0, h / 2.0 + (0.5 if name == "up" else 0),
+                                               8, name)
+    if name == "globe":
+        def globe(w, h):
+            m = art.Image.new("L", (w, h), 0)
+            m.paste(art.icon_globe(16), ((w - 16) // 2, (h - 16) // 2))
+            return m
+        return globe
+    if name == "battery":
+        def battery(w, h):
+            m = art.Image.new("L", (w, h), 0)
+            m.paste(art.icon_battery(22, 12, 0.7), ((w - 22) // 2, (h - 12) // 2))
+            return m
+        return battery
+    raise ValueError(name)
+
+
+_bitmap_cache = {}
+
+
+def skin_bitmap(entry, text, script, where):
+    name, kind, (w, h), style, extra = entry
+    key = (name, kind, w, h, style, text, script)
+    if key in _bitmap_cache:
+        return _bitmap_cache[key]
+    radius = extra.get("radius", 5 if h >= 30 else (4 if h >= 22 else 3))
+    if kind == "plain":
+        glyph = _glyph(extra["glyph"]) if "glyph" in extra else None
+        img = art.plain_button(w, h, style, radius, glyph)
+    elif kind == "check":
+        img = art.check_cells(w)
+    elif kind == "radio":
+        img = art.radio_cells(w, h)
+    elif kind == "combo":
+        img = art.combo_cells(w)
+    elif kind == "caption":
+        img = art.caption_button(w, h, style, radius, text, script, where,
+                                 base=extra.get("base", 13), smallest=extra.get("smallest", 9),
+                                 icon=extra.get("icon"), chevron=extra.get("chevron"),
+                                 two_lines=extra.get("two_lines", True))
+    else:
+        raise ValueError(kind)
+    _bitmap_cache[key] = img
+    return img
+
+
+def stage_skin_set(out, folder, langs, texts, sizes=None):
+    """Stages the skin set into <folder>: every file into English\\, and into <Language>\\ only the
+    captioned files whose caption differs from the English one.
+
+    sizes: {file name: (cell width, cell height)} for a plug-in whose forms use other button sizes,
+    e.g. {"Exit.bmp": (77, 27)} for the signal display.
+    """
+    sizes = sizes or {}
+    for entry in SKIN_SET:
+        name, kind, size, style, extra = entry
+        entry = (name, kind, sizes.get(name, size), style, extra)
+        stem = name[:-4]
+        english_text = caption(texts, "English", stem) if kind == "caption" else None
+        for lang in langs:
+            text = caption(texts, lang["name"], stem) if kind == "caption" else None
+            if lang["name"] != "English" and text == english_text:
+                continue
+            where = "%s of %s" % (name, lang["name"])
+            img = skin_bitmap(entry, text, lang["script"], where)
+            out.bmp(os.path.join(folder, lang["name"], name), img)
+
+
+# --------------------------------------------------------------------------------------------
+# Forms
+
+
+def stage_pairtool_bitmaps(out, stage, langs, texts):
+    data = os.path.join(stage, "data")
+    out.bmp(os.path.join(data, "MouseA_WindowClose.bmp"),
+            art.plain_button(20, 20, "titlebar-dark", 4, _glyph("cross")))
+    for lang in langs:
+        if PAIRTOOL_SECTION not in texts[lang["name"]]:
+            continue
+        text = caption(texts, lang["name"], "Pair")
+        img = art.caption_button(90, 25, "accent-dark", 4, text, lang["script"],
+                                 "%sPair.bmp" % lang["name"], base=13, two_lines=False)
+        out.bmp(os.path.join(data, lang["name"] + "Pair.bmp"), img)
+
+
+def stage_ackbox(out, stage):
+    folder = os.path.join(stage, FORMS, "Ackbox", "English")
+    out.bmp(os.path.join(folder, "Ackbox_Background.bmp"), art.dialog_background())
+    out.bmp(os.path.join(folder, "OK.bmp"), art.plain_button(77, 26, "soft", 4))
+    out.bmp(os.path.join(folder, "WindowClose.bmp"),
+            art.plain_button(21, 19, "titlebar", 4, _glyph("cross")))
+
+
+def stage_host(out, stage, langs, texts):
+    folder = os.path.join(stage, FORMS, "CorvilMaintain")
+    stage_skin_set(out, folder, langs, texts)
+    icon = art.ico_bytes([art.icon_image(s) for s in (16, 32, 48)])
+    out.put(os.path.join(folder, "English", "Application.ico"), icon)
+
+
+def make_generated(out, generated):
+    out.bmp(os.path.join(generated, "PairForm_Background.bmp"), art.pair_window_background())
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description="Makes the suite's bitmaps and text files.")
+    parser.add_argument("--stage", required=True, help="installation root to fill")
+    parser.add_argument("--generated", help="folder for files compiled into the programs")
+    parser.add_argument("--preview", help="folder for PNG previews (optional)")
+    args = parser.parse_args(argv)
+
+    langs = load_languages()
+    texts = load_texts(langs)
+    out = Output()
+    stage = os.path.abspath(args.stage)
+
+    stage_pairtool_texts(out, stage, langs, texts)
+    stage_pairtool_bitmaps(out, stage, langs, texts)
+    stage_suite_texts(out, stage, langs, texts)
+    stage_ui_files(out, stage, langs)
+    stage_ackbox(out, stage)
+    stage_host(out, stage, langs, texts)
+    if args.generated:
+        make_generated(out, os.path.abspath(args.generated))
+
+    if args.preview:
+        import previews
+        previews.make(os.path.abspath(args.preview), out.written, stage, langs, texts)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
