@@ -1,0 +1,109 @@
+#include "pairtool/usb/softcpu.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "pairtool/usb/hub_queries.h"
+#include "pairtool/usb/receiver_protocol.h"
+
+using namespace receiver;
+
+TSoftCpu::TSoftCpu(const usb::UsbPlatformOps& platform) : TUsbDescriptors(platform) {}
+
+bool TSoftCpu::SendCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength) {
+  std::vector<uint8_t> scratch;
+  if (!usb::AllocateZeroed(&scratch, std::max<size_t>(wLength, 1))) return false;
+  uint16_t length = 0;
+  return Transfer(wValue, wIndex, wLength, scratch.data(), &length);
+}
+
+bool TSoftCpu::ReadCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* buffer) {
+  if (buffer == nullptr && wLength > 0) return false;
+  std::vector<uint8_t> reply;
+  if (!usb::AllocateZeroed(&reply, std::max<size_t>(wLength, 1))) return false;
+  uint16_t length = 0;
+  if (!Transfer(wValue, wIndex, wLength, reply.data(), &length)) return false;
+  // A short reply would leave stale bytes behind the ones received; it must not pass as a read.
+  if (length < wLength) return false;
+  std::copy(reply.begin(), reply.begin() + wLength, buffer);
+  return true;
+}
+
+bool TSoftCpu::Program(uint16_t address, bool block) {
+  const auto argument = static_cast<uint16_t>(block ? (address | kProgramBlockFlag)
+                                                    : (address & ~kProgramBlockFlag));
+  return SendCommand(CMD_PROGRAM, argument, kDiscardedReplyLength);
+}
+
+bool TSoftCpu::ReadMemory(uint16_t address, uint16_t count, uint8_t* buffer) {
+  return ReadCommand(CMD_READ_MEMORY, address, count, buffer);
+}
+
+bool TSoftCpu::ErasePage(uint16_t address) {
+  return SendCommand(CMD_ERASE_PAGE, address, kDiscardedReplyLength);
+}
+
+bool TSoftCpu::LoadByte(uint8_t position, uint8_t value) {
+  const auto argument = static_cast<uint16_t>(position | (value << 8));
+  return SendCommand(CMD_LOAD_BYTE, argument, kDiscardedReplyLength);
+}
+
+bool TSoftCpu::ReadRecord(uint16_t selector, uint8_t* record) {
+  return ReadCommand(CMD_READ_RECORD, selector, kRecordBytes, record);
+}
+
+bool TSoftCpu::SetParameter(uint8_t number, uint16_t value) {
+  return SendCommand(static_cast<uint16_t>(CMD_SET_PARAMETER + number), value,
+                     kDiscardedReplyLength);
+}
+
+bool TSoftCpu::UpdateMode(uint16_t mode) {
+  return SendCommand(CMD_UPDATE_MODE, mode, kDiscardedReplyLength);
+}
+
+bool TSoftCpu::StartPairing() {
+  return SendCommand(CMD_PAIRING, kPairingStart, kDiscardedReplyLength);
+}
+
+bool TSoftCpu::ReadBackEquals(uint16_t address, const uint8_t* expected) {
+  uint8_t word[2] = {0, 0};
+  if (!ReadMemory(address, 2, word)) return false;
+  return word[0] == expected[0] && word[1] == expected[1];
+}
+
+bool TSoftCpu::WriteBlock(uint16_t address, const uint8_t* data, const Progress& progress) {
+  // The loads and the program command are judged only by the read-back below.
+  for (uint8_t i = 0; i < kBlockBytes; ++i) LoadByte(i, data[i]);
+  Program(address, true);
+  if (progress) progress(0, static_cast<uint16_t>(address + kBlockWords), 0, 0);
+  for (uint16_t i = 0; i < kBlockWords; ++i) {
+    if (!ReadBackEquals(static_cast<uint16_t>(address + i), data + 2 * i)) return false;
+  }
+  return true;
+}
+
+bool TSoftCpu::WriteWord(uint16_t address, const uint8_t* data) {
+  LoadByte(0, data[0]);
+  LoadByte(1, data[1]);
+  Program(address, false);
+  return ReadBackEquals(address, data);
+}
+
+bool TSoftCpu::WritePage(uint16_t address, const uint8_t* data, const Progress& progress) {
+  ErasePage(address);
+  for (uint16_t k = 0; k < kBlocksPerPage; ++k) {
+    const auto block = static_cast<uint16_t>(address + kBlockWords * k);
+    if (!WriteBlock(block, data + kBlockBytes * k, progress)) return false;
+  }
+  return true;
+}
+
+bool TSoftCpu::ReadPage(uint16_t address, uint8_t* buffer) {
+  constexpr uint16_t kPieceBytes = 8;
+  constexpr uint16_t kPieceWords = kPieceBytes / 2;
+  for (uint16_t k = 0; k < kPageBytes / kPieceBytes; ++k) {
+    const auto piece = static_cast<uint16_t>(address + kPieceWords * k);
+    if (!ReadMemory(piece, kPieceBytes, buffer + kPieceBytes * k)) return false;
+  }
+  return true;
+}
