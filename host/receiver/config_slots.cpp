@@ -1,0 +1,56 @@
+#include "host/receiver/config_slots.h"
+
+namespace host {
+namespace {
+
+constexpr int kMouseSlotWords[kDeviceSlots] = {114, 32, 40, 48, 56};
+constexpr int kKeyboardSlotWords[kDeviceSlots] = {116, 64, 72, 80, 88};
+
+}  // namespace
+
+int SlotFirstWord(SlotKind kind, int slot) {
+  return kind == SlotKind::kMouse ? kMouseSlotWords[slot] : kKeyboardSlotWords[slot];
+}
+
+uint32_t SlotValue(const ConfigPageWords& page, SlotKind kind, int slot) {
+  const int k = SlotFirstWord(kind, slot);
+  return ((static_cast<uint32_t>(page[k]) << 16) | page[k + 1]) & kSlotValueMask;
+}
+
+bool SlotIsFree(SlotKind kind, int slot, uint32_t value) {
+  if (value == kFreeSlot) return true;
+  return kind == SlotKind::kMouse && slot == 0 && value == kFreshMouseSlot;
+}
+
+int ChooseSlot(const ConfigPageWords& page, SlotKind kind, uint32_t id) {
+  int chosen = 0;
+  for (int slot = 0; slot < kDeviceSlots; ++slot) {
+    if (SlotIsFree(kind, slot, SlotValue(page, kind, slot))) {
+      chosen = slot;
+      break;
+    }
+  }
+  for (int slot = 0; slot < kDeviceSlots; ++slot) {
+    if ((SlotValue(page, kind, slot) & receiver::kDeviceIdMask) == (id & receiver::kDeviceIdMask)) {
+      chosen = slot;
+    }
+  }
+  return chosen;
+}
+
+void PutSlotValue(ConfigPageWords* page, SlotKind kind, int slot, uint32_t value) {
+  const int k = SlotFirstWord(kind, slot);
+  (*page)[k] = static_cast<uint16_t>((value >> 16) & 0xFF);
+  (*page)[k + 1] = static_cast<uint16_t>(value & 0xFFFF);
+}
+
+ConfigPageWords WithDeviceList(const ConfigPageWords& page, const TPairedDeviceTable& list) {
+  ConfigPageWords updated = page;
+  for (int n = 0; n < kDeviceSlots; ++n) {
+    PutSlotValue(&updated, SlotKind::kMouse, n, static_cast<uint32_t>(list.mouseIds[n]));
+    PutSlotValue(&updated, SlotKind::kKeyboard, n, static_cast<uint32_t>(list.keyboardIds[n]));
+  }
+  return updated;
+}
+
+}  // namespace host

@@ -1,0 +1,126 @@
+#include "host/receiver/receiver_operations.h"
+
+#include <chrono>
+#include <thread>
+
+#include "host/receiver/config_slots.h"
+#include "pairtool/usb/receiver_protocol.h"
+
+using namespace receiver;
+
+namespace host {
+namespace {
+
+constexpr uint8_t kPairingParameter = 1;
+constexpr uint8_t kMouseAttributeBits = 0x3F;
+
+// Rewrites the configuration page inside update mode. A write that fails part-way would leave the
+// page erased or half written, so the page as it was read goes back once; the result still says
+// the new page did not get there.
+bool RewriteConfigPage(TQUARN& quarn, const ConfigPageWords& original,
+                       const ConfigPageWords& updated, const Wait& wait) {
+  quarn.UpdateMode(kUpdateModeEnter);
+  wait(kUpdateModeWaitMs);
+  const bool written = quarn.WritePage(kConfigPageAddress, updated.data());
+  if (!written) quarn.WritePage(kConfigPageAddress, original.data());
+  quarn.UpdateMode(kUpdateModeLeave);
+  wait(kUpdateModeWaitMs);
+  return written;
+}
+
+bool ReadConfigPage(TQUARN& quarn, ConfigPageWords* page) {
+  return quarn.ReadPage(kConfigPageAddress, page->data());
+}
+
+}  // namespace
+
+void SleepMilliseconds(uint32_t milliseconds) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+bool StartPairing(TQUARN& quarn, PairParameterTable& parameters, const Wait& wait) {
+  if (!quarn.SetParameter(kPairingParameter, parameters.Next())) return false;
+  wait(kParameterWaitMs);
+  return quarn.SetPairing(kPairingStart);
+}
+
+bool StopPairing(TQUARN& quarn) { return quarn.SetPairing(kPairingStop); }
+
+bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait) {
+  uint8_t status[kRecordBytes] = {};
+  uint8_t rfInfo[kRecordBytes] = {};
+  if (!quarn.ReadRecord(kRecordPairingStatus, status)) return false;
+  if (!quarn.ReadRecord(kRecordRfInfo, rfInfo)) return false;
+
+  const PairingStatus decoded = DecodePairingStatus(status);
+  int32_t polledType = kPolledNothing;
+  uint32_t polledId = 0;
+  if (decoded.mouseReported) {
+    if (!StoreMouse(quarn, decoded.mouseId, decoded.mouseAttribute, rfInfo[kRfPairingByte], wait)) {
+      return false;
+    }
+    polledType = kPolledMouse;
+    polledId = decoded.mouseId;
+  } else if (decoded.keyboardReported) {
+    if (!StoreKeyboard(quarn, decoded.keyboardId, wait)) return false;
+    polledType = kPolledKeyboard;
+    polledId = decoded.keyboardId;
+  }
+  if (type != nullptr) *type = polledType;
+  if (id != nullptr) *id = polledId;
+  return true;
+}
+
+bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte, const Wait& wait) {
+  ConfigPageWords original{};
+  if (!ReadConfigPage(quarn, &original)) return false;
+
+  ConfigPageWords updated = original;
+  const int slot = ChooseSlot(original, SlotKind::kMouse, id);
+  const int k = SlotFirstWord(SlotKind::kMouse, slot);
+  PutSlotValue(&updated, SlotKind::kMouse, slot, id);
+  updated[k + 4] = static_cast<uint16_t>((attribute & kMouseAttributeBits) << 8);
+  updated[k + 5] = rfByte;
+  updated[kMouseFlagWord] =
+      static_cast<uint16_t>((updated[kMouseFlagWord] & 0xFF00) | AttributeFlagByte(attribute));
+  return RewriteConfigPage(quarn, original, updated, wait);
+}
+
+bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait) {
+  ConfigPageWords original{};
+  if (!ReadConfigPage(quarn, &original)) return false;
+
+  ConfigPageWords updated = original;
+  PutSlotValue(&updated, SlotKind::kKeyboard, ChooseSlot(original, SlotKind::kKeyboard, id), id);
+  return RewriteConfigPage(quarn, original, updated, wait);
+}
+
+void ReadDeviceList(TQUARN& quarn, TPairedDeviceTable* list) {
+  if (list == nullptr) return;
+  *list = TPairedDeviceTable{};
+  for (int n = 0; n < kDeviceSlots; ++n) {
+    list->mouseIds[n] = quarn.ReadMouseSlot(n);
+    list->keyboardIds[n] = quarn.ReadKeyboardSlot(n);
+  }
+}
+
+bool WriteDeviceList(TQUARN& quarn, const TPairedDeviceTable& list, const Wait& wait) {
+  ConfigPageWords original{};
+  if (!ReadConfigPage(quarn, &original)) return false;
+  return RewriteConfigPage(quarn, original, WithDeviceList(original, list), wait);
+}
+
+bool DeviceListsDiffer(const TPairedDeviceTable& a, const TPairedDeviceTable& b) {
+  for (int n = 0; n < kDeviceSlots; ++n) {
+    if (a.mouseIds[n] != b.mouseIds[n] || a.keyboardIds[n] != b.keyboardIds[n]) return true;
+  }
+  return false;
+}
+
+bool UpdateDeviceList(TQUARN& quarn, const TPairedDeviceTable& oldList,
+                      const TPairedDeviceTable& newList, const Wait& wait) {
+  if (!DeviceListsDiffer(oldList, newList)) return true;
+  return WriteDeviceList(quarn, newList, wait);
+}
+
+}  // namespace host

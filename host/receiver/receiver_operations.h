@@ -1,0 +1,52 @@
+// The receiver operations the host window runs for the plug-ins: a pairing run (start, poll, stop),
+// storing a newly paired device, and reading and writing the list of paired devices.
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "host/receiver/pair_parameters.h"
+#include "host/receiver/paired_device_table.h"
+#include "host/receiver/quarn.h"
+
+namespace host {
+
+// Blocking waits between commands; tests pass one that only records.
+using Wait = std::function<void(uint32_t milliseconds)>;
+void SleepMilliseconds(uint32_t milliseconds);
+
+constexpr uint32_t kParameterWaitMs = 20;
+constexpr uint32_t kUpdateModeWaitMs = 100;
+
+// PollPairing's device type.
+constexpr int32_t kPolledNothing = -1;
+constexpr int32_t kPolledMouse = 1;
+constexpr int32_t kPolledKeyboard = 2;
+
+// Sets the next pairing parameter, then switches pairing mode on.
+bool StartPairing(TQUARN& quarn, PairParameterTable& parameters = ProcessPairParameters(),
+                  const Wait& wait = SleepMilliseconds);
+bool StopPairing(TQUARN& quarn);
+// Reads the pairing status and stores a device that has reported (the mouse first). Success with
+// type -1 and identifier 0 while nothing has reported.
+bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait = SleepMilliseconds);
+
+// Store the identifier in a free slot, or in the slot that already holds it. False when the page
+// cannot be read or the new page does not verify; in the latter case the page as it was read has
+// been written back, so the other pairings survive.
+bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte,
+                const Wait& wait = SleepMilliseconds);
+bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait = SleepMilliseconds);
+
+// The ten slots; names empty.
+void ReadDeviceList(TQUARN& quarn, TPairedDeviceTable* list);
+// The ten identifiers into their slots, nothing else changed; failure as for StoreMouse.
+bool WriteDeviceList(TQUARN& quarn, const TPairedDeviceTable& list,
+                     const Wait& wait = SleepMilliseconds);
+
+// Lists differ when any identifier differs; names are not compared.
+bool DeviceListsDiffer(const TPairedDeviceTable& a, const TPairedDeviceTable& b);
+// Writes the new list only when it differs from the old one. True when nothing had to be written.
+bool UpdateDeviceList(TQUARN& quarn, const TPairedDeviceTable& oldList,
+                      const TPairedDeviceTable& newList, const Wait& wait = SleepMilliseconds);
+
+}  // namespace host

@@ -1,0 +1,75 @@
+#include "outside/hidora/core/usb_backend.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "pairtool/usb/hub_queries.h"
+#include "pairtool/usb/usb_descriptors.h"
+
+namespace hidora {
+namespace {
+
+// A hub has at most 255 downstream ports, numbered from 1.
+constexpr uint16_t kMaxPort = 255;
+
+}  // namespace
+
+std::u16string HubNameToPath(const std::string& hubName) {
+  std::u16string path;
+  path.reserve(hubName.size());
+  for (const char c : hubName) path.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+  return path;
+}
+
+bool PathToHubName(const std::u16string& path, std::string* hubName) {
+  if (path.empty()) return false;
+  std::string name;
+  name.reserve(path.size());
+  for (const char16_t unit : path) {
+    if (unit > 0xFF) return false;
+    name.push_back(static_cast<char>(unit));
+  }
+  *hubName = name;
+  return true;
+}
+
+UsbBackend::UsbBackend(const usb::UsbPlatformOps& platform) : platform_(platform) {}
+
+int32_t UsbBackend::Find(uint16_t vendorId, uint16_t productId, int32_t index,
+                         std::u16string* path, uint32_t* tag) {
+  TUsbDescriptors search(platform_);
+  search.FindReceiver(vendorId, productId);
+  const int32_t count = search.FoundCount();
+  if (index >= 0 && index < count) {
+    const ReceiverLocation& location = search.Found(index);
+    *path = HubNameToPath(location.hubName);
+    *tag = static_cast<uint32_t>(location.port);
+  }
+  return count;
+}
+
+// TUsbDescriptors::Transfer addresses only its chosen location; this is the same request for the
+// location the caller names.
+bool UsbBackend::Transfer(const std::u16string& path, uint16_t tag, uint16_t wValue,
+                          uint16_t wIndex, uint16_t wLength, uint8_t* reply,
+                          uint16_t* replyLength) {
+  std::string hubName;
+  if (!PathToHubName(path, &hubName) || tag == 0 || tag > kMaxPort) return false;
+  if (reply == nullptr || replyLength == nullptr) return false;
+
+  usb::ScopedHandle hub(platform_, usb::HubPath(hubName));
+  if (!hub.IsOpen()) return false;
+  usb::ConnectionInfo info;
+  bool extended = false;
+  if (!usb::GetConnectionInfo(platform_, hub.Get(), tag, &info, &extended)) return false;
+  if (info.connectionStatus != usb::kDeviceConnected) return false;
+
+  std::vector<uint8_t> data;
+  if (!usb::GetDescriptor(platform_, hub.Get(), tag, wValue, wIndex, wLength, &data)) return false;
+  const size_t length = std::min<size_t>(data.size(), wLength);
+  std::copy(data.begin(), data.begin() + length, reply);
+  *replyLength = static_cast<uint16_t>(length);
+  return true;
+}
+
+}  // namespace hidora
