@@ -29,14 +29,17 @@ cleanup() {
 }
 trap 'cleanup; exit 130' INT TERM
 
-# A display first: a prefix booted without one makes later CreateWindow calls fail.
-displayfile=$state/display
-rm -f "$displayfile"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-if [ ! -s "$displayfile" ]; then echo "wine-session: Xvfb did not start" >&2; cleanup; exit 1; fi
-export DISPLAY=:$(head -n1 "$displayfile")
+# A display first: a prefix booted without one makes later CreateWindow calls fail. With
+# SUITE_WINE_USE_DISPLAY=1 the caller's own display is used instead of a private one.
+if [ "${SUITE_WINE_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+  displayfile=$state/display
+  rm -f "$displayfile"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+  if [ ! -s "$displayfile" ]; then echo "wine-session: Xvfb did not start" >&2; cleanup; exit 1; fi
+  export DISPLAY=:$(head -n1 "$displayfile")
+fi
 
 if [ ! -f "$WINEPREFIX/.suite-ready" ]; then
   rm -rf "$WINEPREFIX"
