@@ -49,15 +49,16 @@ void TPairForm::SetUpComponents() {
   forms::Bitmap background;
   if (LoadBackgroundBitmap(&background)) im_BackgroundImage.SetPicture(std::move(background));
 
+  // Fixed-size, word-wrapped labels: switched off auto-size before the font can resize them.
+  for (forms::Label* label : {&lb_Title, &lb_Step1, &lb_Step2, &lb_Step3, &lb_Step31, &lb_Message}) {
+    label->SetAutoSize(false);
+    label->SetWordWrap(true);
+  }
   lb_Title.SetFont(TahomaFont(13, true, kTextColor));
   for (forms::Label* label : {&Label2, &Label3, &Label4, &lb_Step1, &lb_Step2, &lb_Step31})
     label->SetFont(TahomaFont(12, false, kTextColor));
   lb_Step3.SetFont(TahomaFont(12, true, kAttentionColor));
   lb_Message.SetFont(TahomaFont(21, false, kAttentionColor));
-  for (forms::Label* label : {&lb_Title, &lb_Step1, &lb_Step2, &lb_Step3, &lb_Step31, &lb_Message}) {
-    label->SetAutoSize(false);
-    label->SetWordWrap(true);
-  }
   for (forms::LabeledEdit* edit : {&le_MouseID, &le_KeybdID}) {
     edit->EditLabel().SetFont(TahomaFont(12, false, kTextColor));
     SendMessageW(edit->Handle(), EM_SETREADONLY, TRUE, 0);

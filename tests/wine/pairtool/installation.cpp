@@ -1,5 +1,6 @@
 #include "tests/wine/pairtool/installation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
