@@ -124,20 +124,26 @@ const ReceiverLocation& TUsbDescriptors::Found(int32_t index) const {
 
 bool TUsbDescriptors::Transfer(uint16_t wValue, uint16_t wIndex, uint16_t wLength,
                                uint8_t* reply, uint16_t* replyLength) {
-  if (chosen_.hubName.empty() || chosen_.port <= 0) return false;
+  return TransferToLocation(platform_, chosen_, wValue, wIndex, wLength, reply, replyLength);
+}
+
+bool TransferToLocation(const usb::UsbPlatformOps& platform, const ReceiverLocation& location,
+                        uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
+                        uint16_t* replyLength) {
+  if (location.hubName.empty() || location.port <= 0) return false;
   if (reply == nullptr && wLength > 0) return false;
 
-  ScopedHandle hub(platform_, usb::HubPath(chosen_.hubName));
+  ScopedHandle hub(platform, usb::HubPath(location.hubName));
   if (!hub.IsOpen()) return false;
 
-  const auto port = static_cast<uint32_t>(chosen_.port);
+  const auto port = static_cast<uint32_t>(location.port);
   ConnectionInfo info;
   bool extended = false;
-  if (!usb::GetConnectionInfo(platform_, hub.Get(), port, &info, &extended)) return false;
+  if (!usb::GetConnectionInfo(platform, hub.Get(), port, &info, &extended)) return false;
   if (info.connectionStatus != usb::kDeviceConnected) return false;
 
   std::vector<uint8_t> data;
-  if (!usb::GetDescriptor(platform_, hub.Get(), port, wValue, wIndex, wLength, &data)) {
+  if (!usb::GetDescriptor(platform, hub.Get(), port, wValue, wIndex, wLength, &data)) {
     return false;
   }
   std::copy(data.begin(), data.end(), reply);

@@ -13,6 +13,13 @@ struct ReceiverLocation {
   int32_t port = 0;     // 1-based downstream port of that hub
 };
 
+// One control-IN GET_DESCRIPTOR request to the device at `location`: opens the hub, checks that a
+// device is still connected at the port, sends the request, closes the hub. On success copies the
+// reply (at most wLength bytes) to reply and its length to *replyLength (may be null).
+bool TransferToLocation(const usb::UsbPlatformOps& platform, const ReceiverLocation& location,
+                        uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
+                        uint16_t* replyLength);
+
 class TUsbDescriptors {
  public:
   // The found list keeps the first kMaxFound matches of a search; later ones are not listed.

@@ -1,9 +1,5 @@
 #include "outside/hidora/core/usb_backend.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "pairtool/usb/hub_queries.h"
 #include "pairtool/usb/usb_descriptors.h"
 
 namespace hidora {
@@ -48,28 +44,14 @@ int32_t UsbBackend::Find(uint16_t vendorId, uint16_t productId, int32_t index,
   return count;
 }
 
-// TUsbDescriptors::Transfer addresses only its chosen location; this is the same request for the
-// location the caller names.
 bool UsbBackend::Transfer(const std::u16string& path, uint16_t tag, uint16_t wValue,
                           uint16_t wIndex, uint16_t wLength, uint8_t* reply,
                           uint16_t* replyLength) {
-  std::string hubName;
-  if (!PathToHubName(path, &hubName) || tag == 0 || tag > kMaxPort) return false;
+  ReceiverLocation location;
+  if (!PathToHubName(path, &location.hubName) || tag == 0 || tag > kMaxPort) return false;
   if (reply == nullptr || replyLength == nullptr) return false;
-
-  usb::ScopedHandle hub(platform_, usb::HubPath(hubName));
-  if (!hub.IsOpen()) return false;
-  usb::ConnectionInfo info;
-  bool extended = false;
-  if (!usb::GetConnectionInfo(platform_, hub.Get(), tag, &info, &extended)) return false;
-  if (info.connectionStatus != usb::kDeviceConnected) return false;
-
-  std::vector<uint8_t> data;
-  if (!usb::GetDescriptor(platform_, hub.Get(), tag, wValue, wIndex, wLength, &data)) return false;
-  const size_t length = std::min<size_t>(data.size(), wLength);
-  std::copy(data.begin(), data.begin() + length, reply);
-  *replyLength = static_cast<uint16_t>(length);
-  return true;
+  location.port = tag;
+  return TransferToLocation(platform_, location, wValue, wIndex, wLength, reply, replyLength);
 }
 
 }  // namespace hidora
