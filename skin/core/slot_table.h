@@ -1,0 +1,36 @@
+// The skin bitmaps a deliverable loads, and the files each slot is loaded from.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace skin {
+
+struct SlotFile {
+  int slot = 0;
+  std::wstring file;
+};
+using SlotTable = std::vector<SlotFile>;
+
+// Slots 1..27 of the paired-device manager.
+SlotTable ManagerSlotTable();
+// Slots 1..25 of the confirmation dialog: the manager's, with slot 21 "PairNextDevice.bmp".
+SlotTable DialogSlotTable();
+// The skin library's: the manager's table plus slot 28 "Wavegauge.bmp".
+SlotTable LustreaSlotTable();
+
+// The files one slot may load from, best first; the first existing one is loaded. None existing
+// leaves the slot empty.
+struct SlotSource {
+  int slot = 0;
+  std::vector<std::wstring> candidates;
+};
+using SlotPlan = std::vector<SlotSource>;
+
+// ".\<languageFolder>\<file>", then ".\English\<file>", relative to the current directory.
+SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder);
+
+// The pairing tool's two slots, from its data folder (with a trailing separator) and without an
+// English fallback: 3 "MouseA_WindowClose.bmp" and 18 <languageName>"Pair.bmp".
+SlotPlan PairToolPlan(const std::wstring& dataFolder, const std::wstring& languageName);
+
+}  // namespace skin

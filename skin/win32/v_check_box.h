@@ -1,0 +1,40 @@
+// Skin of a check box: box cell by checked and hover state, caption beside it.
+#pragma once
+#include <windows.h>
+
+#include "skin/core/outline.h"
+#include "skin/win32/dib_bitmap.h"
+#include "skin/win32/pointer_state.h"
+#include "skin/win32/skin_context.h"
+#include "skin/win32/window_hook.h"
+
+namespace skin {
+
+class VCheckBox {
+ public:
+  VCheckBox() = default;
+  // Gives the control back the window procedure it had before Hook.
+  ~VCheckBox() { hook_.Detach(); }
+  VCheckBox(const VCheckBox&) = delete;
+  VCheckBox& operator=(const VCheckBox&) = delete;
+
+  void SetContext(SkinContext* context) { context_ = context; }
+  void SetControl(HWND control) { control_ = control; }
+  bool Hook() { return hook_.Attach(control_, &OnMessage, this); }
+  void SetDestroying() { destroying_ = true; }
+
+ private:
+  static void OnMessage(void* self, UINT message, WPARAM wParam, LPARAM lParam);
+  void React(UINT message, WPARAM wParam);
+
+  PointerState pointer_;
+  bool destroying_ = false;
+  SkinContext* context_ = nullptr;
+  HWND control_ = nullptr;
+  DibBitmap work_;
+  DibBitmap cell_;
+  Outline cachedOutline_;
+  WindowHook hook_{HookLayer::Control};
+};
+
+}  // namespace skin
