@@ -49,6 +49,14 @@ TEST_F(AckboxTest, ReturnsWhichWayTheDialogWasClosed) {
   ExpectClosedBy(ShowOnce(kEnglish, kMessage, [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }), 0);
 }
 
+TEST_F(AckboxTest, ExportsTheFormVariableAndLeavesItAlone) {
+  Plugin plugin(tree_.PluginPath());
+  auto* formVariable = reinterpret_cast<void**>(GetProcAddress(plugin.Module(), ackbox::kFormVariableName));
+  ASSERT_NE(nullptr, formVariable);
+  ExpectClosedBy(ShowDialog(plugin, kEnglish, kMessage, [](HWND d) { ClickButton(d, L"bt_OK"); }), 1);
+  EXPECT_EQ(nullptr, *formVariable);
+}
+
 TEST_F(AckboxTest, LeavesThePluginFolderAsTheCurrentDirectory) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "skin/win32/shape_window.h"
 #include "skin_test_support.h"
 
 namespace skintest {
@@ -13,23 +12,6 @@ struct Counts {
   int gdi = CountGdiObjects();
   int user = CountUserObjects();
 };
-
-// A complete skinned form through the library: shaped background, every control kind.
-HWND SkinnedForm(HBITMAP background) {
-  HWND form = CreateForm(360, 219);
-  AddControl(form, L"BUTTON", BS_PUSHBUTTON, L"TButton", L"bt_OK", L"OK", 22001, 117, 150, 77, 26);
-  AddControl(form, L"BUTTON", BS_PUSHBUTTON, L"TButton", L"bt_WindowClose", L"", 22003, 325, 6, 21, 19);
-  AddControl(form, L"BUTTON", BS_AUTOCHECKBOX, L"TCheckBox", L"ck_A", L"Enabled", 5, 20, 40, 120, 17);
-  AddControl(form, L"BUTTON", BS_AUTORADIOBUTTON, L"TRadioButton", L"rb_A", L"", 22012, 20, 70, 16, 16);
-  AddControl(form, L"COMBOBOX", CBS_DROPDOWNLIST, L"TComboBox", L"cb_A", L"", 6, 20, 100, 145, 200);
-  HWND image = AddImage(form, background, 0, 0);
-  SetWindowPos(image, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  Dll().newLustrea(form, 1033);
-  Dll().activeLustrea();
-  skin::ShapeWindowFromImage(form, image);
-  ShowAndSettle(form);
-  return form;
-}
 
 TEST(LeakCounters, SeeTwentyFiveNewBrushesAndTwentyFiveNewWindows) {
   const int before = CountGdiObjects();
@@ -51,9 +33,9 @@ TEST(LeakCounters, SeeTwentyFiveNewBrushesAndTwentyFiveNewWindows) {
 }
 
 TEST(Leaks, ThousandHoverRepaintsOfAShapedButton) {
-  HBITMAP background = MakeBitmap(360, 219, RoundedPanel(360, 219, 16, RGB(225, 232, 240)));
-  HWND form = SkinnedForm(background);
-  HWND ok = GetWindow(form, GW_CHILD);
+  HBITMAP background = DemoBackground();
+  HWND form = SkinnedDemoForm(background);
+  HWND ok = FindComponent(form, L"bt_OK");
   for (int i = 0; i < 3; ++i) {  // warm-up
     SendMessageW(ok, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     SendMessageW(ok, WM_MOUSELEAVE, 0, 0);
@@ -75,12 +57,12 @@ TEST(Leaks, ThousandHoverRepaintsOfAShapedButton) {
 }
 
 TEST(Leaks, HundredCreateSkinDestroyCyclesOfAForm) {
-  HBITMAP background = MakeBitmap(360, 219, RoundedPanel(360, 219, 16, RGB(225, 232, 240)));
-  DestroyForm(SkinnedForm(background));  // warm-up: Wine's one-time allocations
+  HBITMAP background = DemoBackground();
+  DestroyForm(SkinnedDemoForm(background));  // warm-up: Wine's one-time allocations
   const Counts before;
   for (int i = 0; i < 100; ++i) {
-    HWND form = SkinnedForm(background);
-    HWND ok = GetWindow(form, GW_CHILD);
+    HWND form = SkinnedDemoForm(background);
+    HWND ok = FindComponent(form, L"bt_OK");
     SendMessageW(ok, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     SendMessageW(ok, WM_MOUSELEAVE, 0, 0);
     DestroyForm(form);

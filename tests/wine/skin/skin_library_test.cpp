@@ -108,23 +108,6 @@ TEST_F(ShapeWindowTest, RoundedImageGivesARoundedWindowAndStaysOnRepeat) {
   DeleteObject(second);
 }
 
-TEST_F(ShapeWindowTest, SinglePixelRowAndKeyRowsGiveExactSpans) {
-  HWND image = ImageOf([](int x, int y) {
-    if (y == 3) return x == 5 ? RGB(1, 2, 3) : kKey;
-    if (y >= 10 && y < 20) return (x == 20 || x == 90) ? RGB(9, 9, 9) : kKey;  // hole between
-    return kKey;
-  });
-  skin::ShapeWindowFromImage(form_, image);
-  HRGN region = RegionOf(form_);
-  ASSERT_NE(region, nullptr);
-  EXPECT_TRUE(PtInRegion(region, 5, 3));
-  EXPECT_FALSE(PtInRegion(region, 4, 3));
-  EXPECT_FALSE(PtInRegion(region, 6, 3));
-  EXPECT_TRUE(PtInRegion(region, 50, 15));  // key pixels between two others stay inside
-  EXPECT_FALSE(PtInRegion(region, 50, 5));  // key rows add nothing
-  DeleteObject(region);
-}
-
 TEST_F(ShapeWindowTest, AllKeyImageHidesTheWindowButNoPictureLeavesItUnshaped) {
   HWND image = ImageOf([](int, int) { return kKey; });
   skin::ShapeWindowFromImage(form_, image);

@@ -68,6 +68,13 @@ void DestroyForm(HWND form);
 void ShowAndSettle(HWND form);
 void Pump();
 
+// A complete form skinned through the library and shaped: background image, OK and close buttons,
+// a checked check box, two radio buttons, a combo box. The caller frees the background after
+// destroying the form.
+HWND SkinnedDemoForm(HBITMAP background);
+HBITMAP DemoBackground();
+HWND FindComponent(HWND form, const wchar_t* name);
+
 // The pixel of the control's client point, as the screen shows it (read through the form's DC).
 COLORREF ControlPixel(HWND control, int x, int y);
 SIZE WindowSize(HWND window);
