@@ -6,7 +6,8 @@
 
 #include "forms/component_props.h"
 #include "skin/win32/shape_window.h"
-#include "png_writer.h"
+#include "tests/wine/driver/gdi_count.h"
+#include "tests/wine/driver/screenshot.h"
 
 namespace skintest {
 namespace {
@@ -289,56 +290,12 @@ HBITMAP MakeBitmap(int width, int height, const PixelSource& pixel) {
   return bitmap;
 }
 
-int CountGdiObjects() {
-  // Wine accepts a handle's index alone (upper word 0) for any live object of this process.
-  int count = 0;
-  for (UINT_PTR index = 1; index < 0x10000; ++index) {
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
-  }
-  return count;
-}
+int CountGdiObjects() { return driver::CountGdiObjects().total; }
 
-int CountUserObjects() {
-  const DWORD self = GetCurrentProcessId();
-  int count = 0;
-  for (UINT_PTR value = 0x20; value < 0x10000; value += 2) {
-    auto window = reinterpret_cast<HWND>(value);
-    DWORD owner = 0;
-    if (IsWindow(window) && GetWindowThreadProcessId(window, &owner) && owner == self) ++count;
-    else if (IsMenu(reinterpret_cast<HMENU>(value))) ++count;
-  }
-  return count;
-}
+int CountUserObjects() { return driver::CountProcessWindows(); }
 
 bool Screenshot(HWND window, const std::wstring& path) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  std::vector<uint8_t> rgb;
-  const auto* pixels = static_cast<const uint32_t*>(bits);
-  for (int i = 0; i < width * height; ++i) {
-    rgb.push_back(static_cast<uint8_t>(pixels[i] >> 16));
-    rgb.push_back(static_cast<uint8_t>(pixels[i] >> 8));
-    rgb.push_back(static_cast<uint8_t>(pixels[i]));
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return WritePng(path, width, height, rgb);
+  return driver::WritePng(driver::CaptureWindow(window), path);
 }
 
 std::wstring& OutputFolder() {
