@@ -23,9 +23,9 @@ build() { # <dir> <name>
 mkdir -p "$SUITE_BUILD"
 configure "$SUITE_BUILD/native"
 build "$SUITE_BUILD/native" native
-configure "$SUITE_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-i686.cmake"
+configure "$SUITE_BUILD/win32" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-i686.cmake"
 build "$SUITE_BUILD/win32" "32-bit Windows"
 if [ "$(suite_wine_tree)" = win64 ]; then
-  configure "$SUITE_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-x86_64.cmake"
+  configure "$SUITE_BUILD/win64" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-x86_64.cmake"
   build "$SUITE_BUILD/win64" "64-bit Windows test mirror"
 fi
