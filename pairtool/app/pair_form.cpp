@@ -50,7 +50,7 @@ void TPairForm::SetUpComponents() {
   if (LoadBackgroundBitmap(&background)) im_BackgroundImage.SetPicture(std::move(background));
 
   // Fixed-size, word-wrapped labels: switched off auto-size before the font can resize them.
-  for (forms::Label* label : {&lb_Title, &lb_Step1, &lb_Step2, &lb_Step3, &lb_Step31, &lb_Message}) {
+  for (forms::Label* label : {&lb_Title, &lb_Step1, &lb_Step2, &lb_Step3, &lb_Step31}) {
     label->SetAutoSize(false);
     label->SetWordWrap(true);
   }
@@ -58,6 +58,7 @@ void TPairForm::SetUpComponents() {
   for (forms::Label* label : {&Label2, &Label3, &Label4, &lb_Step1, &lb_Step2, &lb_Step31})
     label->SetFont(TahomaFont(12, false, kTextColor));
   lb_Step3.SetFont(TahomaFont(12, true, kAttentionColor));
+  // One line that grows to the right with its text, so no result text is ever cut.
   lb_Message.SetFont(TahomaFont(21, false, kAttentionColor));
   for (forms::LabeledEdit* edit : {&le_MouseID, &le_KeybdID}) {
     edit->EditLabel().SetFont(TahomaFont(12, false, kTextColor));
