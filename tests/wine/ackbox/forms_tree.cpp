@@ -3,45 +3,15 @@
 #include <windows.h>
 
 #include "framework/core/ini_file.h"
+#include "tests/wine/driver/files.h"
 
 namespace ackbox_test {
 namespace {
 
-std::wstring WindowsPath(const char* unixPath) {
-  std::wstring result = L"Z:";
-  for (const char* p = unixPath; *p; ++p) result += static_cast<wchar_t>(*p == '/' ? '\\' : *p);
-  return result + L"\\";
-}
+using driver::CopyFiles;
+using driver::DeleteTree;
 
-void DeleteTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = entry.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      DeleteTree(folder + name + L"\\");
-      RemoveDirectoryW((folder + name).c_str());
-    } else {
-      DeleteFileW((folder + name).c_str());
-    }
-  } while (FindNextFileW(find, &entry));
-  FindClose(find);
-}
-
-// Copies the files (not the sub-folders) of `from` matching `pattern` into `to`.
-void CopyFiles(const std::wstring& from, const std::wstring& to, const wchar_t* pattern) {
-  CreateDirectoryW(to.c_str(), nullptr);
-  WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW((from + pattern).c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    CopyFileW((from + entry.cFileName).c_str(), (to + entry.cFileName).c_str(), FALSE);
-  } while (FindNextFileW(find, &entry));
-  FindClose(find);
-}
+std::wstring WindowsPath(const char* unixPath) { return driver::HostFolder(unixPath); }
 
 }  // namespace
 

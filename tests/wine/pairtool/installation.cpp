@@ -5,18 +5,13 @@
 #include <vector>
 
 #include "framework/core/ini_file.h"
+#include "tests/wine/driver/files.h"
 
 namespace pairtool_test {
 namespace {
 
 constexpr size_t kFlashBytes = 131072;
 constexpr size_t kConfigPageOffset = 0x2700 * 2;
-
-std::wstring Widen(const char* text) {
-  std::wstring result;
-  for (const char* p = text; *p; ++p) result += static_cast<wchar_t>(*p == '/' ? '\\' : *p);
-  return result;
-}
 
 void WriteText(const std::wstring& path, const std::string& text) {
   FILE* file = _wfopen(path.c_str(), L"wb");
@@ -25,29 +20,12 @@ void WriteText(const std::wstring& path, const std::string& text) {
   std::fclose(file);
 }
 
-void DeleteTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = entry.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      DeleteTree(folder + name + L"\\");
-      RemoveDirectoryW((folder + name).c_str());
-    } else {
-      DeleteFileW((folder + name).c_str());
-    }
-  } while (FindNextFileW(find, &entry));
-  FindClose(find);
-}
-
 }  // namespace
 
-std::wstring StageFolder() { return L"Z:" + Widen(SUITE_STAGE_DIR) + L"\\"; }
+std::wstring StageFolder() { return driver::HostFolder(SUITE_STAGE_DIR); }
 
 std::wstring EvidenceFolder() {
-  const std::wstring folder = L"Z:" + Widen(SUITE_EVIDENCE_DIR) + L"\\";
+  const std::wstring folder = driver::HostFolder(SUITE_EVIDENCE_DIR);
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }
@@ -56,7 +34,7 @@ Installation::Installation(const std::wstring& name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   folder_ = std::wstring(temp) + L"pairtool-" + name + L"\\";
-  DeleteTree(folder_);
+  driver::DeleteTree(folder_);
   CreateDirectoryW(folder_.c_str(), nullptr);
   CreateDirectoryW((folder_ + L"data").c_str(), nullptr);
   const std::wstring stage = StageFolder();

@@ -1,0 +1,14 @@
+// Files for test set-ups: each test works on its own copy of the staged installation.
+#pragma once
+#include <string>
+
+namespace driver {
+
+// "Z:\..." for a path of the build machine, as Wine maps its root; ends with a backslash.
+std::wstring HostFolder(const char* unixPath);
+// Empties a folder (with a trailing backslash), sub-folders included; the folder itself stays.
+void DeleteTree(const std::wstring& folder);
+// Copies the files (not the sub-folders) of `from` matching `pattern` into `to`, creating `to`.
+void CopyFiles(const std::wstring& from, const std::wstring& to, const wchar_t* pattern);
+
+}  // namespace driver
