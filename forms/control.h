@@ -62,6 +62,31 @@ class Control : public Component {
   MouseHandler OnMouseDown;
 
  protected:
+  // For a control that draws every pixel itself: answers WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT
+  // with paint(dc). False for any other message.
+  template <typename Painter>
+  bool HandleSelfPaint(UINT message, WPARAM wParam, LRESULT* result, Painter paint) {
+    switch (message) {
+      case WM_ERASEBKGND:
+        *result = 1;
+        return true;
+      case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paint(dc);
+        EndPaint(hwnd_, &ps);
+        *result = 0;
+        return true;
+      }
+      case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        *result = 0;
+        return true;
+      default:
+        return false;
+    }
+  }
+
   struct WindowSpec {
     const wchar_t* windowClass;
     DWORD style;  // WS_CHILD, WS_VISIBLE and WS_CLIPSIBLINGS are added

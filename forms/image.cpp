@@ -37,23 +37,7 @@ void Image::SetPicture(Bitmap picture) {
 }
 
 bool Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      *result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      *result = 0;
-      return true;
-  }
+  if (HandleSelfPaint(message, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
   return Control::HandleMessage(message, wParam, lParam, result);
 }
 

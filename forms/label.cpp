@@ -49,6 +49,7 @@ void Label::SetColor(COLORREF color) {
 }
 
 bool Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (HandleSelfPaint(message, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (message) {
     case WM_SETTEXT:
       // The static control would repaint itself in its own colours at once; store the text
@@ -56,21 +57,6 @@ bool Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
       *result = DefWindowProcW(Handle(), message, wParam, lParam);
       AdjustSize();
       Repaint();
-      return true;
-    case WM_ERASEBKGND:
-      *result = 1;  // Paint covers every pixel
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      *result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      *result = 0;
       return true;
     case WM_ENABLE:
       *result = CallDefault(message, wParam, lParam);

@@ -12,26 +12,12 @@ void Panel::SetColor(COLORREF color) {
 }
 
 bool Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (HandleSelfPaint(message, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (message) {
     case WM_SETTEXT:
       // Store the text without the static's own immediate repaint, then paint the panel's way.
       *result = DefWindowProcW(Handle(), message, wParam, lParam);
       RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-      return true;
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      *result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      *result = 0;
       return true;
   }
   return Control::HandleMessage(message, wParam, lParam, result);
