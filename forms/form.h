@@ -149,6 +149,7 @@ class Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Activated(bool active);
   void DispatchTimer(UINT_PTR id);
+  void KeyboardCommand(WORD id);
   void DispatchMouseDown(MouseButton button, LPARAM lParam);
   bool QueryClose();
 

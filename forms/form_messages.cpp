@@ -2,6 +2,7 @@
 #include <windowsx.h>
 
 #include "forms/application.h"
+#include "forms/button.h"
 #include "forms/component_props.h"
 #include "forms/control.h"
 #include "forms/form.h"
@@ -47,6 +48,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
         control->Command(HIWORD(wParam));
+      } else if (lParam == 0) {
+        KeyboardCommand(LOWORD(wParam));
       }
       return 0;
     case WM_CTLCOLORSTATIC:
@@ -202,6 +205,16 @@ int Form::ShowModal() {
   if (previouslyActive != nullptr && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
   modal_ = false;
   return modalResult_;
+}
+
+// Enter and Escape arrive from the dialog-key handling as IDOK and IDCANCEL: Enter presses the
+// focused button, Escape closes the form, as in any Windows dialog.
+void Form::KeyboardCommand(WORD id) {
+  if (id == IDCANCEL) {
+    Close();
+  } else if (id == IDOK) {
+    if (auto* button = dynamic_cast<Button*>(Control::FromHandle(GetFocus()))) button->Click();
+  }
 }
 
 }  // namespace forms

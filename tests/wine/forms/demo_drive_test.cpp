@@ -111,6 +111,16 @@ TEST_F(DemoRun, TabMovesTheFocusThroughTheActiveForm) {
   EXPECT_TRUE(driver::WaitUntil([&] { return driver::FocusedWindow(form_) == Find(L"bt_Modal"); }));
 }
 
+TEST_F(DemoRun, EnterPressesTheFocusedButtonAndEscapeCloses) {
+  Start();
+  HWND button = Find(L"bt_Click");
+  ASSERT_TRUE(driver::WaitUntil([&] { return driver::FocusedWindow(form_) == button; }));
+  PostMessageW(button, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(driver::WaitText(Find(L"lb_Status"), L"Clicked 1"));
+  PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(0u, ExitCode());
+}
+
 // Counts pixels of the label's area that differ from the background picture, from `fromRow` down.
 int Differing(const driver::Capture& shot, HWND form, HWND label, int fromRow) {
   const RECT f = driver::WindowRect(form), l = driver::WindowRect(label);
