@@ -4,6 +4,27 @@
 
 namespace driver {
 
+namespace {
+
+bool WriteWholeFile(const std::wstring& path, const void* data, size_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == size;
+}
+
+}  // namespace
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  return WriteWholeFile(path, bytes.data(), bytes.size());
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  return WriteWholeFile(path, bytes.data(), bytes.size());
+}
+
 std::wstring HostFolder(const char* unixPath) {
   std::wstring result = L"Z:";
   for (const char* p = unixPath; *p; ++p) result += static_cast<wchar_t>(*p == '/' ? '\\' : *p);

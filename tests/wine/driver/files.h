@@ -1,8 +1,14 @@
 // Files for test set-ups: each test works on its own copy of the staged installation.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace driver {
+
+// Writes a whole file; false when it cannot be written completely.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
 
 // "Z:\..." for a path of the build machine, as Wine maps its root; ends with a backslash.
 std::wstring HostFolder(const char* unixPath);

@@ -12,6 +12,5 @@ uint32_t Adler32(const uint8_t* data, size_t size);
 
 // `pixels` holds width * height values 0x00RRGGBB, rows top-down. Returns the file's bytes.
 std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint32_t>& pixels);
-bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace driver

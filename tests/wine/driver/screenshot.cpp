@@ -1,5 +1,6 @@
 #include "tests/wine/driver/screenshot.h"
 
+#include "tests/wine/driver/files.h"
 #include "tests/wine/driver/png_writer.h"
 
 namespace driver {

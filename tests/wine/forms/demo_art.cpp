@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tests/wine/driver/files.h"
+
 namespace demo {
 
 COLORREF BackgroundPixel(int x, int y) {
@@ -42,12 +44,7 @@ std::string BitmapFile(int width, int height, bool fill) {
 }  // namespace
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  return ok && written == bytes.size();
+  return driver::WriteFileBytes(path, bytes);
 }
 
 bool WriteBackground(const std::wstring& path) {

@@ -13,12 +13,7 @@ namespace {
 constexpr size_t kFlashBytes = 131072;
 constexpr size_t kConfigPageOffset = 0x2700 * 2;
 
-void WriteText(const std::wstring& path, const std::string& text) {
-  FILE* file = _wfopen(path.c_str(), L"wb");
-  if (!file) return;
-  std::fwrite(text.data(), 1, text.size(), file);
-  std::fclose(file);
-}
+void WriteText(const std::wstring& path, const std::string& text) { driver::WriteFileBytes(path, text); }
 
 }  // namespace
 

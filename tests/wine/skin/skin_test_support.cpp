@@ -6,6 +6,7 @@
 
 #include "forms/component_props.h"
 #include "skin/win32/shape_window.h"
+#include "tests/wine/driver/files.h"
 #include "tests/wine/driver/gdi_count.h"
 #include "tests/wine/driver/screenshot.h"
 
@@ -98,10 +99,7 @@ bool WriteBmp(const std::wstring& path, int width, int height, const PixelSource
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-  FILE* file = _wfopen(path.c_str(), L"wb");
-  if (file == nullptr) return false;
-  const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return fclose(file) == 0 && written;
+  return driver::WriteFileBytes(path, bytes);
 }
 
 PixelSource RoundedCells(int cellWidth, int height, const CellColours& colours) {
