@@ -84,14 +84,34 @@ def load_languages():
     return langs
 
 
+def text_areas():
+    """texts/ itself, then each sub-folder of texts/ (one per form family), sorted."""
+    root = os.path.join(HERE, "texts")
+    subs = sorted(d for d in os.listdir(root) if os.path.isdir(os.path.join(root, d)))
+    return [root] + [os.path.join(root, d) for d in subs]
+
+
 def load_texts(langs):
-    """Texts of every language; keys that English lacks are errors, gaps fall back to English."""
+    """Texts of every language; keys that English lacks are errors, gaps fall back to English.
+
+    Each language's sections come from texts/<Language>.ini and from texts/<area>/<Language>.ini of
+    every sub-folder; a section may live in one file only.
+    """
     texts = {}
     for lang in langs:
-        path = os.path.join(HERE, "texts", lang["name"] + ".ini")
-        if not os.path.exists(path):
-            raise SourceError("generate.py: missing %s" % os.path.relpath(path, HERE))
-        texts[lang["name"]] = read_ini(path)
+        merged = {}
+        for area in text_areas():
+            path = os.path.join(area, lang["name"] + ".ini")
+            if not os.path.exists(path):
+                if area == text_areas()[0]:
+                    raise SourceError("generate.py: missing %s" % os.path.relpath(path, HERE))
+                continue
+            for section, keys in read_ini(path).items():
+                if section in merged:
+                    raise SourceError("generate.py: %s: section [%s] is already in another file"
+                                      % (os.path.relpath(path, HERE), section))
+                merged[section] = keys
+        texts[lang["name"]] = merged
     english = texts["English"]
     for name, data in texts.items():
         for section, keys in data.items():
@@ -379,6 +399,20 @@ def stage_host(out, stage, langs, texts):
     out.put(os.path.join(folder, "English", "Application.ico"), icon)
 
 
+def stage_parts(out, stage, langs, texts):
+    """Every parts/<name>.py stages the files of one form family through its stage(out, stage,
+    langs, texts, gen) function; gen is this module (skin sets, captions, writing helpers)."""
+    import importlib
+    folder = os.path.join(HERE, "parts")
+    if not os.path.isdir(folder):
+        return
+    sys.path.insert(0, folder)
+    this = sys.modules[__name__]
+    for name in sorted(os.listdir(folder)):
+        if name.endswith(".py") and not name.startswith("_"):
+            importlib.import_module(name[:-3]).stage(out, stage, langs, texts, this)
+
+
 def make_generated(out, generated):
     out.bmp(os.path.join(generated, "PairForm_Background.bmp"), art.pair_window_background())
 
@@ -401,6 +435,7 @@ def main(argv):
     stage_ui_files(out, stage, langs)
     stage_ackbox(out, stage)
     stage_host(out, stage, langs, texts)
+    stage_parts(out, stage, langs, texts)
     if args.generated:
         make_generated(out, os.path.abspath(args.generated))
 

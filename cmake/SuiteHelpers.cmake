@@ -49,4 +49,6 @@ function(suite_portable_library name folder)
   endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  # The unit tests link every portable library (tests/unit/CMakeLists.txt).
+  set_property(GLOBAL APPEND PROPERTY SUITE_PORTABLE_LIBRARIES ${name})
 endfunction()
