@@ -22,7 +22,10 @@ sys.path.insert(0, HERE)
 import artwork as art  # noqa: E402
 
 PAIRTOOL_SECTION = "Merrow"      # staged into data\<Language>.txt of the pairing tool
-CAPTION_SECTION = "SkinCaptions"  # captions drawn into skin bitmaps; not staged as text
+CAPTION_SECTION = "SkinCaptions"  # captions drawn into skin bitmaps; also the buttons' names
+NAMES_SECTION = "SkinNames"  # what the symbol bitmaps mean (texts/skin/): names for screen readers
+# Sections that name skinned controls: staged into every language file, the pairing tool's too.
+SKIN_NAME_SECTIONS = (CAPTION_SECTION, NAMES_SECTION)
 FORMS = os.path.join("Data", "Tandra_Technology", "Forms")
 
 # --------------------------------------------------------------------------------------------
@@ -191,8 +194,14 @@ def stage_pairtool_texts(out, stage, langs, texts):
         if own is None:
             continue
         keys = [(k, own.get(k, english[k])) for k in english]
-        out.text(os.path.join(stage, "data", lang["name"] + ".txt"),
-                 ini_lines([(PAIRTOOL_SECTION, keys)]))
+        sections = [(PAIRTOOL_SECTION, keys)]
+        # The skin names the tool's bitmap-captioned buttons from the same file.
+        for section in SKIN_NAME_SECTIONS:
+            names = texts["English"].get(section, {})
+            mine = texts[lang["name"]].get(section, {})
+            if names:
+                sections.append((section, [(k, mine.get(k, names[k])) for k in names]))
+        out.text(os.path.join(stage, "data", lang["name"] + ".txt"), ini_lines(sections))
 
 
 def stage_suite_texts(out, stage, langs, texts):
@@ -201,7 +210,7 @@ def stage_suite_texts(out, stage, langs, texts):
         own = texts[lang["name"]]
         sections = []
         for section, keys in english.items():
-            if section in (PAIRTOOL_SECTION, CAPTION_SECTION):
+            if section == PAIRTOOL_SECTION:
                 continue
             present = [(k, own[section][k]) for k in keys if k in own.get(section, {})]
             if present:

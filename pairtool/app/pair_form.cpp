@@ -2,6 +2,7 @@
 
 #include "pairtool/app/resources.h"
 #include "pairtool/usb/softcpu.h"
+#include "skin/core/skin_names.h"
 #include "skin/core/slot_table.h"
 #include "skin/win32/shape_window.h"
 
@@ -33,8 +34,10 @@ TPairForm::TPairForm(TSoftCpu& cpu, const std::wstring& programFolder, uint16_t 
   bt_Close.SetCaption(L"");
   im_BackgroundImage.SetBounds(0, 0, im_BackgroundImage.Width(), im_BackgroundImage.Height());
   const std::wstring dataFolder = programFolder + L"data\\";
-  skin_ = std::make_unique<skin::Lustrea>(
-      Handle(), skin::PairToolPlan(dataFolder, framework::PairToolLanguageFile(languageId)));
+  const std::wstring languageName = framework::PairToolLanguageFile(languageId);
+  skin_ = std::make_unique<skin::Lustrea>(Handle(), skin::PairToolPlan(dataFolder, languageName));
+  // bt_Pair and bt_Close show their meaning only in their bitmaps: the skin names them from here.
+  skin_->SetNameFiles(skin::PairToolNameFiles(dataFolder, languageName));
 
   lb_Title.SetCaption(texts_.Translate(L"PAIR_Title"));
   lb_Step1.SetCaption(texts_.Translate(L"PAIR_Step1"));

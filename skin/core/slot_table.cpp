@@ -1,5 +1,7 @@
 #include "skin/core/slot_table.h"
 
+#include "skin/core/skin_names.h"
+
 namespace skin {
 
 SlotTable ManagerSlotTable() {
@@ -35,7 +37,7 @@ SlotTable LustreaSlotTable() {
 SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder) {
   SlotPlan plan;
   for (const SlotFile& entry : table) {
-    SlotSource source{entry.slot, {L".\\" + languageFolder + L"\\" + entry.file}};
+    SlotSource source{entry.slot, {L".\\" + languageFolder + L"\\" + entry.file}, SkinNameKey(entry.file)};
     if (languageFolder != L"English") source.candidates.push_back(L".\\English\\" + entry.file);
     plan.push_back(source);
   }
@@ -44,8 +46,8 @@ SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& language
 
 SlotPlan PairToolPlan(const std::wstring& dataFolder, const std::wstring& languageName) {
   return {
-      {3, {dataFolder + L"MouseA_WindowClose.bmp"}},
-      {18, {dataFolder + languageName + L"Pair.bmp"}},
+      {3, {dataFolder + L"MouseA_WindowClose.bmp"}, L"WindowClose"},
+      {18, {dataFolder + languageName + L"Pair.bmp"}, L"Pair"},
   };
 }
 

@@ -23,6 +23,8 @@ SlotTable LustreaSlotTable();
 struct SlotSource {
   int slot = 0;
   std::vector<std::wstring> candidates;
+  // The key of the name the bitmap shows, in the language files' [SkinCaptions] / [SkinNames].
+  std::wstring nameKey;
 };
 using SlotPlan = std::vector<SlotSource>;
 
@@ -30,7 +32,8 @@ using SlotPlan = std::vector<SlotSource>;
 SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder);
 
 // The pairing tool's two slots, from its data folder (with a trailing separator) and without an
-// English fallback: 3 "MouseA_WindowClose.bmp" and 18 <languageName>"Pair.bmp".
+// English fallback: 3 "MouseA_WindowClose.bmp" and 18 <languageName>"Pair.bmp", named by the keys
+// "WindowClose" and "Pair" of the suite's bitmaps that show the same.
 SlotPlan PairToolPlan(const std::wstring& dataFolder, const std::wstring& languageName);
 
 }  // namespace skin

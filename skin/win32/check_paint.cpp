@@ -3,8 +3,11 @@
 #include "forms/component_props.h"
 #include "skin/core/caption_layout.h"
 #include "skin/core/cells.h"
+#include "skin/core/focus_cue.h"
+#include "skin/core/skin_fallback.h"
 #include "skin/core/skin_tag.h"
 #include "skin/win32/control_paint.h"
+#include "skin/win32/focus_cue_paint.h"
 #include "skin/win32/gdi_raii.h"
 #include "skin/win32/graphic_engine.h"
 
@@ -14,6 +17,11 @@ void PaintCheckLike(const SkinContext& context, HWND control, const PointerState
                     bool drawCaption, CheckPaintParts parts) {
   const SkinTag tag = DecodeSkinTag(forms::ComponentTag(control));
   const DibBitmap& skin = context.engine->Bitmap(tag.slot);
+  if (!DrawsSkin(ControlSkinFault(skin.size(), kKindCheckBox, tag.fill))) {
+    // The standard control has drawn its own box and caption: keep it whole.
+    ReleaseOutline(control, parts.cachedOutline);
+    return;
+  }
   const Size size = ControlSize(control);
   parts.work.SetSize(size.width, size.height);
   if (parts.work.empty()) return;
@@ -29,9 +37,13 @@ void PaintCheckLike(const SkinContext& context, HWND control, const PointerState
   GraphicEngine::CopySlice(cell, 0, CellWidth(skin.width()), skin.height(), skin, parts.cell);
   GraphicEngine::Draw(work.get(), parts.cell, 0, 0);
 
+  const bool cue = FocusCueVisible(pointer);
+  Rect cueAround{0, 0, parts.cell.width(), parts.cell.height()};
+  int cueInset = 2;  // inside the box, clear of a round radio button's edge
   if (drawCaption) {
     const std::wstring caption = ControlCaption(control);
     if (!caption.empty()) {
+      cueInset = 0;
       SelectionGuard font(work.get(), ControlFont(control));
       SetBkMode(work.get(), TRANSPARENT);
       SetTextColor(work.get(), IsWindowEnabled(control) ? GetSysColor(COLOR_WINDOWTEXT)
@@ -39,8 +51,11 @@ void PaintCheckLike(const SkinContext& context, HWND control, const PointerState
       const Rect box = CheckCaptionRect(skin.width(), size.height, TextSize(work.get(), caption));
       RECT rect = {box.left, box.top, box.right, box.bottom};
       DrawTextW(work.get(), caption.c_str(), static_cast<int>(caption.size()), &rect, DT_NOCLIP);
+      // Around the caption, as the system draws it.
+      cueAround = Rect{box.left - 1, box.top - 1, box.right + 1, box.bottom + 1};
     }
   }
+  if (cue) DrawFocusCue(parts.work, cueAround, cueInset, tag.output != OutputMode::Copy);
   OutputWork(control, parts.work, work.get(), tag.output, parts.cachedOutline);
 }
 

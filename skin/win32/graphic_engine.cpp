@@ -18,8 +18,12 @@ std::wstring GraphicEngine::LanguageFolder() const {
 
 void GraphicEngine::LoadBitmaps() {
   const SlotPlan plan = fixedPlan_ ? *fixedPlan_ : LanguageFolderPlan(table_, LanguageFolder());
+  const SkinNameBook names = SkinNameBook::Open(
+      nameFiles_ ? *nameFiles_ : fixedPlan_ ? std::vector<std::wstring>() : LanguageNameFiles(LanguageFolder()));
   for (const SlotSource& source : plan) {
     if (!IsSkinSlot(source.slot)) continue;
+    // Read whatever becomes of the bitmap: a control whose picture is broken needs its name most.
+    names_[source.slot] = names.NameOf(source.nameKey);
     DibBitmap& bitmap = bitmaps_[source.slot];
     for (const std::wstring& candidate : source.candidates) {
       if (!framework::FileExists(candidate)) continue;
@@ -28,6 +32,10 @@ void GraphicEngine::LoadBitmaps() {
       break;
     }
   }
+}
+
+std::wstring GraphicEngine::SlotName(int slot) const {
+  return IsSkinSlot(slot) ? names_[slot] : std::wstring();
 }
 
 const DibBitmap& GraphicEngine::Bitmap(int slot) const {

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "skin/core/outline.h"
+#include "skin/core/skin_names.h"
 #include "skin/core/skin_tag.h"
 #include "skin/core/slot_table.h"
 #include "skin/win32/dib_bitmap.h"
@@ -33,6 +35,13 @@ class GraphicEngine {
   // The slot's bitmap; an empty bitmap for a slot outside 0..29.
   const DibBitmap& Bitmap(int slot) const;
 
+  // The language files that name what the bitmaps show (screen-reader names of the controls). By
+  // default the suite's "..\Texts\" files of the engine's language; set before LoadBitmaps.
+  void SetNameFiles(std::vector<std::wstring> files) { nameFiles_ = std::move(files); }
+  // The text the slot's bitmap shows (its caption, or the meaning of its symbol) in the engine's
+  // language; "" when the bitmap shows none or the slot lies outside 0..29. Read by LoadBitmaps.
+  std::wstring SlotName(int slot) const;
+
   // Cuts cell (column, row) of width x height out of source into target; returns target.
   static DibBitmap& CopySlice(int column, int row, int width, int height, const DibBitmap& source,
                               DibBitmap& target);
@@ -55,6 +64,8 @@ class GraphicEngine {
   SlotTable table_;
   std::optional<SlotPlan> fixedPlan_;
   std::array<DibBitmap, kSlotCount> bitmaps_;
+  std::optional<std::vector<std::wstring>> nameFiles_;
+  std::array<std::wstring, kSlotCount> names_;
 };
 
 }  // namespace skin

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "forms/component_props.h"
+#include "skin/core/skin_names.h"
 #include "skin/core/skin_tag.h"
+#include "skin/win32/control_paint.h"
 
 namespace skin {
 namespace {
@@ -33,6 +35,9 @@ void Lustrea::Active() {
   active_ = true;
   engine_.LoadBitmaps();
   AttachControls();
+  // As a dialog starts: focus cues hidden or shown by how the user last worked (mouse or keyboard),
+  // and by the system's setting; Tab then shows them. The skinned controls follow WM_UPDATEUISTATE.
+  SendMessageW(form_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
 }
 
 void Lustrea::Deactivate() {
@@ -40,6 +45,17 @@ void Lustrea::Deactivate() {
   active_ = false;
   for (auto& subclass : subclasses_) subclass.reset();
   subclasses_.clear();
+}
+
+std::wstring Lustrea::NameUnnamedControl(HWND control) const {
+  // A button whose caption lives in its bitmap has no window text of its own; screen readers would
+  // announce "button" and nothing else, and a broken bitmap would leave it blank.
+  if (!ControlCaption(control).empty()) return std::wstring();
+  const SkinTag tag = DecodeSkinTag(forms::ComponentTag(control));
+  const std::wstring name =
+      AccessibleName(std::wstring(), engine_.SlotName(tag.slot), forms::ComponentName(control));
+  SetWindowTextW(control, name.c_str());
+  return name;
 }
 
 void Lustrea::AttachControls() {
@@ -50,7 +66,9 @@ void Lustrea::AttachControls() {
     // A control already skinned by another Lustrea keeps that skin.
     if (WindowHook::IsAttached(child, HookLayer::Control)) continue;
     auto subclass = std::make_unique<VSubClass>(kind);
-    if (!subclass->HasSkin() || !subclass->Bind(&context_, child)) continue;
+    if (!subclass->HasSkin()) continue;
+    const std::wstring assigned = kind == kKindComboBox ? std::wstring() : NameUnnamedControl(child);
+    if (!subclass->Bind(&context_, child, assigned)) continue;
     subclasses_.push_back(std::move(subclass));
   }
 }

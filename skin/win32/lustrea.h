@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/core/slot_table.h"
@@ -30,6 +31,8 @@ class Lustrea {
   void Active();
   // Gives every skinned control back its earlier procedure and frees the control skins.
   void Deactivate();
+  // The language files naming what the skin bitmaps show (see GraphicEngine); before Active.
+  void SetNameFiles(std::vector<std::wstring> files) { engine_.SetNameFiles(std::move(files)); }
 
   bool active() const { return active_; }
   HWND form() const { return form_; }
@@ -38,6 +41,9 @@ class Lustrea {
 
  private:
   void AttachControls();
+  // Gives a control without a caption the name its bitmap shows (see AccessibleName); returns the
+  // name given, "" when the control had a caption.
+  std::wstring NameUnnamedControl(HWND control) const;
 
   HWND form_;
   std::vector<std::unique_ptr<VSubClass>> subclasses_;

@@ -9,7 +9,19 @@ struct PointerState {
   bool hover = false;
   bool pressed = false;
   bool trackingLeave = false;  // WM_MOUSELEAVE requested for the current hover
+  bool focused = false;        // between WM_SETFOCUS and WM_KILLFOCUS
+  WORD uiState = 0;            // UISF_ flags as WM_UPDATEUISTATE left them
 };
+
+// The control's focus and UI state when a skin takes it over.
+void StartTracking(HWND control, PointerState& state);
+// Follows the keyboard focus (WM_SETFOCUS / WM_KILLFOCUS) and the UI state (WM_UPDATEUISTATE, which
+// the system sends down from the form when the user starts or stops working with the keyboard);
+// true for the messages that change whether the focus cue shows.
+bool TrackFocus(PointerState& state, UINT message, WPARAM wParam);
+// Whether the control shows its focus cue: focused, and UISF_HIDEFOCUS not set, as standard controls
+// draw their focus rectangle.
+bool FocusCueVisible(const PointerState& state);
 
 // Asks for WM_MOUSELEAVE once per hover, so that hover ends when the pointer leaves.
 void RequestMouseLeave(HWND control, PointerState& state);

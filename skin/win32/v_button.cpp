@@ -3,8 +3,12 @@
 #include "forms/component_props.h"
 #include "skin/core/caption_layout.h"
 #include "skin/core/cells.h"
+#include "skin/core/focus_cue.h"
+#include "skin/core/skin_fallback.h"
+#include "skin/core/skin_names.h"
 #include "skin/core/skin_tag.h"
 #include "skin/win32/control_paint.h"
+#include "skin/win32/focus_cue_paint.h"
 #include "skin/win32/gdi_raii.h"
 #include "skin/win32/graphic_engine.h"
 
@@ -18,8 +22,9 @@ void VButton::React(UINT message, WPARAM wParam) {
   repaint_ = false;
   if (message == WM_NCDESTROY) control_ = nullptr;
   if (destroying_ || control_ == nullptr || context_ == nullptr) return;
+  if (TrackFocus(pointer_, message, wParam)) repaint_ = true;
   switch (message) {
-    case WM_SIZE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_ENABLE: case WM_SETTEXT:
+    case WM_SIZE: case WM_ENABLE: case WM_SETTEXT:
     case WM_PAINT: case WM_ERASEBKGND: case WM_KEYDOWN: case WM_KEYUP: case WM_NCPAINT:
     case WM_LBUTTONDOWN: case WM_LBUTTONUP:
       repaint_ = true;
@@ -49,6 +54,12 @@ void VButton::Paint() {
   painting_ = true;
   const SkinTag tag = DecodeSkinTag(forms::ComponentTag(control_));
   const DibBitmap& skin = context_->engine->Bitmap(tag.slot);
+  if (!DrawsSkin(ControlSkinFault(skin.size(), kKindButton, tag.fill))) {
+    // The standard button has drawn itself with its name: keep its bounds and leave it whole.
+    ReleaseOutline(control_, cachedOutline_);
+    painting_ = false;
+    return;
+  }
   ButtonCellChoice choice =
       ChooseButtonCell(IsWindowEnabled(control_) != FALSE, pointer_.pressed, tag.forcedDown, pointer_.hover);
   GraphicEngine::CopySlice(choice.cell, 0, CellWidth(skin.width()), skin.height(), skin, cell_);
@@ -87,12 +98,16 @@ void VButton::Paint() {
   }
 
   const std::wstring caption = ControlCaption(control_);
-  if (!caption.empty()) {
+  if (SkinDrawsCaption(caption, context_->engine->SlotName(tag.slot), assignedName_)) {
     SelectionGuard font(work.get(), ControlFont(control_));
     SetBkMode(work.get(), TRANSPARENT);
     SetTextColor(work.get(), choice.textColour.value_or(GetSysColor(COLOR_BTNTEXT)));
     const Point at = ButtonCaptionOrigin(size, TextSize(work.get(), caption), pointer_.pressed);
     GraphicEngine::DrawAnsiText(work.get(), caption, at.x, at.y);
+  }
+  if (FocusCueVisible(pointer_)) {
+    DrawFocusCue(work_, Rect{0, 0, size.width, size.height}, FocusCueInset(size),
+                 tag.output != OutputMode::Copy);
   }
   OutputWork(control_, work_, work.get(), tag.output, cachedOutline_);
   painting_ = false;

@@ -1,6 +1,8 @@
 #include "skin/win32/v_check_box.h"
 
+#include "skin/core/skin_names.h"
 #include "skin/win32/check_paint.h"
+#include "skin/win32/control_paint.h"
 
 namespace skin {
 
@@ -12,7 +14,8 @@ void VCheckBox::React(UINT message, WPARAM wParam) {
   if (message == WM_NCDESTROY) control_ = nullptr;
   if (destroying_ || control_ == nullptr || context_ == nullptr) return;
   if (ReactLikeCheckBox(control_, pointer_, message, wParam)) {
-    PaintCheckLike(*context_, control_, pointer_, true, {work_, cell_, cachedOutline_});
+    const bool drawCaption = SkinDrawsCaption(ControlCaption(control_), std::wstring(), assignedName_);
+    PaintCheckLike(*context_, control_, pointer_, drawCaption, {work_, cell_, cachedOutline_});
   }
 }
 

@@ -3,6 +3,7 @@
 #include "forms/component_props.h"
 #include "skin/core/caption_layout.h"
 #include "skin/core/cells.h"
+#include "skin/core/skin_fallback.h"
 #include "skin/core/skin_tag.h"
 #include "skin/win32/control_paint.h"
 #include "skin/win32/gdi_raii.h"
@@ -19,10 +20,12 @@ void VComboBox::React(UINT message, WPARAM wParam) {
   if (destroying_ || control_ == nullptr || context_ == nullptr) return;
   if (!ReactLikeCheckBox(control_, pointer_, message, wParam)) return;
 
+  const DibBitmap& skin = context_->engine->Bitmap(ComboSlot(forms::ComponentTag(control_)));
+  // Without a usable cell the combo box keeps its own drop-down button.
+  if (!DrawsSkin(ControlSkinFault(skin.size(), kKindComboBox, FillStyle::Stretch))) return;
   const Size size = ControlSize(control_);
   work_.SetSize(size.height, size.height);
   if (work_.empty()) return;
-  const DibBitmap& skin = context_->engine->Bitmap(ComboSlot(forms::ComponentTag(control_)));
   const int cell = ChooseComboCell(IsWindowEnabled(control_) != FALSE, pointer_.pressed, pointer_.hover);
   GraphicEngine::CopySlice(cell, 0, CellWidth(skin.width()), skin.height(), skin, cell_);
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "skin/win32/dib_bitmap.h"
 #include "skin/win32/pointer_state.h"
 #include "skin/win32/skin_context.h"
@@ -19,6 +21,8 @@ class VComboBox {
 
   void SetContext(SkinContext* context) { context_ = context; }
   void SetControl(HWND control) { control_ = control; }
+  // A combo box's window text is its selection: it takes no name from the skin.
+  void SetAssignedName(const std::wstring&) {}
   bool Hook() { return hook_.Attach(control_, &OnMessage, this); }
   void SetDestroying() { destroying_ = true; }
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "skin/core/outline.h"
 #include "skin/win32/dib_bitmap.h"
 #include "skin/win32/pointer_state.h"
@@ -19,7 +21,12 @@ class VRadioBox {
   VRadioBox& operator=(const VRadioBox&) = delete;
 
   void SetContext(SkinContext* context) { context_ = context; }
-  void SetControl(HWND control) { control_ = control; }
+  void SetControl(HWND control) {
+    control_ = control;
+    StartTracking(control, pointer_);
+  }
+  // The window text the skin gave the control for screen readers: not drawn over the bitmap.
+  void SetAssignedName(const std::wstring& name) { assignedName_ = name; }
   bool Hook() { return hook_.Attach(control_, &OnMessage, this); }
   void SetDestroying() { destroying_ = true; }
 
@@ -31,6 +38,7 @@ class VRadioBox {
   bool destroying_ = false;
   SkinContext* context_ = nullptr;
   HWND control_ = nullptr;
+  std::wstring assignedName_;
   DibBitmap work_;
   DibBitmap cell_;
   Outline cachedOutline_;

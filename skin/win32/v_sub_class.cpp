@@ -25,7 +25,7 @@ VSubClass::~VSubClass() {
   skin_.emplace<std::monostate>();
 }
 
-bool VSubClass::Bind(SkinContext* context, HWND control) {
+bool VSubClass::Bind(SkinContext* context, HWND control, const std::wstring& assignedName) {
   return std::visit(
       [&](auto& skin) {
         if constexpr (std::is_same_v<std::decay_t<decltype(skin)>, std::monostate>) {
@@ -33,6 +33,7 @@ bool VSubClass::Bind(SkinContext* context, HWND control) {
         } else {
           skin.SetContext(context);
           skin.SetControl(control);
+          skin.SetAssignedName(assignedName);
           return skin.Hook();
         }
       },

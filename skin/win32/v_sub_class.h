@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <variant>
 
 #include "skin/win32/skin_context.h"
@@ -23,8 +24,9 @@ class VSubClass {
 
   int kind() const { return kind_; }
   bool HasSkin() const { return !std::holds_alternative<std::monostate>(skin_); }
-  // Context, control, then the hook. False when the control cannot be hooked.
-  bool Bind(SkinContext* context, HWND control);
+  // Context, control, then the hook. False when the control cannot be hooked. assignedName: the
+  // window text the skin gave the control for screen readers only, never drawn by the skin.
+  bool Bind(SkinContext* context, HWND control, const std::wstring& assignedName = std::wstring());
 
  private:
   int kind_;

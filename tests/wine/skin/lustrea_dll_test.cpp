@@ -250,25 +250,107 @@ TEST_F(LustreaDllTest, ComboBoxSquareCoversItsDropDownButton) {
   EXPECT_EQ(ControlPixel(combo, 134, 10), kComboColours.cell[3]);
 }
 
-TEST_F(LustreaDllTest, MissingCorruptAndOutOfRangeSlotsAreSurvived) {
+// A damaged install must not cost a control: every button, check box and combo box whose skin slot
+// gives nothing to draw stays at its design bounds, uncut, drawn by the system with its name.
+TEST_F(LustreaDllTest, ControlsOnBrokenSlotsKeepTheirBoundsAndDrawThemselves) {
   HWND form = NewForm();
-  HWND missing = Button(form, 22004, 10, 10);   // Button.bmp does not exist
-  HWND truncated = Button(form, 22002, 10, 50);  // Cancel.bmp: header without pixels
-  HWND noise = Button(form, 22013, 10, 90);      // Web.bmp: not a bitmap
-  HWND beyond = Button(form, 22099, 10, 130);    // slot 99: no bitmap at all
-  HWND close = Button(form, 22003, 300, 10);     // after the corrupt slot 2: still loaded
-  HWND combo = AddControl(form, L"COMBOBOX", CBS_DROPDOWNLIST, L"TComboBox", L"cb_X", L"", 45, 150, 150, 145, 200);
+  const struct {
+    const char* what;
+    HWND button;
+  } broken[] = {
+      {"missing", Button(form, 22004, 10, 10)},      // Button.bmp does not exist
+      {"truncated", Button(form, 22002, 10, 45)},    // Cancel.bmp: header without pixels
+      {"not a bitmap", Button(form, 22013, 10, 80)},  // Web.bmp
+      {"absurd header", Button(form, 22015, 10, 115)},  // Set.bmp: 100000 x 100000
+      {"zero-size cell", Button(form, 22016, 10, 150)},  // Battery.bmp: 3 pixels wide
+      {"beyond the slots", Button(form, 22099, 110, 10)},
+      {"nine-grid of a zero cell", Button(form, 1016, 110, 45)},
+      {"unknown fill digit", Button(form, 29001, 110, 80)},
+  };
+  HWND unnamed = AddControl(form, L"BUTTON", BS_PUSHBUTTON, L"TButton", L"bt_Retry", L"", 22002, 110, 115, 90, 30);
+  HWND check = AddControl(form, L"BUTTON", BS_AUTOCHECKBOX, L"TCheckBox", L"ck_Broken", L"Remember", 2, 210, 10, 120, 17);
+  HWND close = Button(form, 22003, 300, 150);  // after the broken slots: still skinned
+  HWND combo = AddControl(form, L"COMBOBOX", CBS_DROPDOWNLIST, L"TComboBox", L"cb_X", L"", 45, 210, 60, 145, 200);
   Skin(form);
   ShowAndSettle(form);
 
-  for (HWND button : {missing, truncated, noise, beyond}) {
-    EXPECT_EQ(WindowSize(button).cx, 0);
-    EXPECT_EQ(WindowSize(button).cy, 0);
+  for (const auto& c : broken) {
+    EXPECT_EQ(WindowSize(c.button).cx, 90) << c.what;
+    EXPECT_EQ(WindowSize(c.button).cy, 30) << c.what;
+    EXPECT_EQ(RegionOf(c.button), nullptr) << c.what;
+    EXPECT_TRUE(IsWindowVisible(c.button)) << c.what;
   }
+  // The system's button face (not black, not the form colour) with its caption.
+  EXPECT_EQ(ControlPixel(broken[0].button, 45, 3), GetSysColor(COLOR_BTNFACE));
+  // A control without a caption on a broken slot is drawn with its component name.
+  wchar_t text[32] = L"";
+  GetWindowTextW(unnamed, text, 32);
+  EXPECT_STREQ(text, L"Retry");
+  EXPECT_EQ(WindowSize(check).cx, 120);
+  EXPECT_EQ(RegionOf(check), nullptr);
+  EXPECT_NE(ControlPixel(check, 60, 8), kFormColour);  // the system's own caption and box, not a blank
   EXPECT_EQ(WindowSize(close).cx, 21);
   EXPECT_EQ(WindowSize(close).cy, 19);
+  HRGN closeRegion = RegionOf(close);
+  EXPECT_NE(closeRegion, nullptr);
+  if (closeRegion) DeleteObject(closeRegion);
   const COLORREF square = ControlPixel(combo, WindowSize(combo).cx - 8, 5);
   for (COLORREF cell : kComboColours.cell) EXPECT_NE(square, cell);
+  EXPECT_NE(square, RGB(0, 0, 0));  // the combo box's own drop-down button, not an unpainted square
+}
+
+TEST_F(LustreaDllTest, ButtonsWithoutCaptionGetTheNameTheirBitmapShowsAndKeepTheirLook) {
+  HWND form = NewForm();
+  HWND close = AddControl(form, L"BUTTON", BS_PUSHBUTTON, L"TButton", L"bt_WindowClose", L"", 22003, 300, 10, 21, 19);
+  HWND ok = AddControl(form, L"BUTTON", BS_PUSHBUTTON, L"TButton", L"bt_OK", L"OK", 22001, 117, 104, 77, 26);
+  Skin(form);
+  ShowAndSettle(form);
+  wchar_t text[32] = L"";
+  GetWindowTextW(close, text, 32);
+  EXPECT_STREQ(text, L"Close");
+  GetWindowTextW(ok, text, 32);
+  EXPECT_STREQ(text, L"OK");  // a caption of its own stays
+  // The name is for screen readers: the close button still shows only its cell.
+  for (int x : {5, 10, 15}) EXPECT_EQ(ControlPixel(close, x, 9), kCloseColours.cell[0]) << x;
+
+  HWND german = NewForm();
+  HWND germanClose = AddControl(german, L"BUTTON", BS_PUSHBUTTON, L"TButton", L"bt_Close", L"", 22003, 300, 10, 21, 19);
+  Skin(german, 1031);
+  GetWindowTextW(germanClose, text, 32);
+  EXPECT_STREQ(text, L"Schlie\u00dfen");
+}
+
+// WM_UPDATEUISTATE to every control of the form, as the system's default handling of the form does
+// (Wine's does not pass it on to child windows).
+void SendUiState(HWND form, WORD action) {
+  for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    SendMessageW(child, WM_UPDATEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS), 0);
+  }
+}
+
+TEST_F(LustreaDllTest, FocusCueFollowsTheKeyboardUiStateInTheSkinsColours) {
+  HWND form = NewForm();
+  HWND ok = Button(form, 22001, 117, 104);
+  HWND other = Button(form, 22001, 10, 10);
+  Skin(form);
+  ShowAndSettle(form);
+  SetForegroundWindow(form);
+  SetFocus(ok);
+  // The ring runs 4 pixels inside a 77 x 26 button; its first dot is that corner.
+  const int x = 4, y = 4;
+  // What the system sends down from the form when the user works with the mouse, then the keyboard.
+  SendUiState(form, UIS_SET);
+  Pump();
+  EXPECT_EQ(ControlPixel(ok, x, y), kOkColours.cell[0]) << "hidden while the mouse is used";
+  SendUiState(form, UIS_CLEAR);
+  Pump();
+  EXPECT_EQ(ControlPixel(ok, x, y), COLORREF{0x00A9F2}) << "amber on the dark blue cell";
+  EXPECT_EQ(ControlPixel(ok, x + 1, y), kOkColours.cell[0]) << "dotted";
+  EXPECT_EQ(ControlPixel(other, x, y), kOkColours.cell[0]) << "only the focused button";
+  SetFocus(other);
+  Pump();
+  EXPECT_EQ(ControlPixel(ok, x, y), kOkColours.cell[0]);
+  EXPECT_EQ(ControlPixel(other, x, y), COLORREF{0x00A9F2});
 }
 
 TEST_F(LustreaDllTest, ActiveAfterANewLustreaOnANonWindowDoesNothing) {

@@ -126,7 +126,11 @@ PixelSource RoundedPanel(int width, int height, int radius, COLORREF inside) {
 bool SkinFolder::Create(const std::wstring& builtDll) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  root = std::wstring(temp) + L"skin-wine-test-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  // <base>\Skin is the plug-in folder (the current directory), <base>\Texts its language files.
+  const std::wstring base = std::wstring(temp) + L"skin-wine-test-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(base.c_str(), nullptr);
+  CreateDirectoryW((base + L"Texts").c_str(), nullptr);
+  root = base + L"Skin\\";
   for (const wchar_t* folder : {L"", L"English", L"German", L"Lustrea"}) {
     CreateDirectoryW((root + folder).c_str(), nullptr);
   }
@@ -152,6 +156,21 @@ bool SkinFolder::Create(const std::wstring& builtDll) {
   std::string noise(5000, '\0');
   for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919u) >> 3);
   ok &= WriteBytes(Path(L"English\\Web.bmp"), noise);
+  // Slot 15 ("Set.bmp"): a header claiming 100000 x 100000 pixels; slot 16 ("Battery.bmp"): a sound
+  // bitmap too narrow for four cells.
+  std::string absurd = truncated;
+  absurd.resize(4000, '\x40');
+  for (int at : {18, 22}) {
+    absurd[at] = static_cast<char>(0xA0);  // 100000 = 0x000186A0
+    absurd[at + 1] = static_cast<char>(0x86);
+    absurd[at + 2] = 0x01;
+  }
+  ok &= WriteBytes(Path(L"English\\Set.bmp"), absurd);
+  ok &= WriteBmp(Path(L"English\\Battery.bmp"), 3, 20, SolidCells(1, kOkColours));
+  // What the bitmaps show, as the language files say it (UTF-8 reads as well as UTF-16).
+  ok &= WriteBytes(base + L"Texts\\English.txt",
+                   "[SkinCaptions]\r\nPair=Pair\r\n\r\n[SkinNames]\r\nWindowClose=Close\r\n");
+  ok &= WriteBytes(base + L"Texts\\German.txt", "[SkinNames]\r\nWindowClose=Schlie\xc3\x9f" "en\r\n");
   return ok && SetCurrentDirectoryW(root.c_str());
 }
 
