@@ -3,6 +3,7 @@
 #include "framework/core/file_io.h"
 #include "framework/core/language.h"
 #include "framework/win32/apply_form_texts.h"
+#include "skin/core/skin_fallback.h"
 #include "skin/core/slot_table.h"
 #include "skin/win32/shape_window.h"
 
@@ -20,6 +21,10 @@ constexpr COLORREF kTeal = RGB(0, 128, 128);
 // The label shows about five short lines; a longer text only costs time on every paint, so a
 // runaway message is cut (never inside a surrogate pair).
 constexpr size_t kMaxMessageLength = 1024;
+
+skin::Rect RectOf(const forms::Control& control) {
+  return {control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
+}
 
 std::wstring MessageText(const wchar_t* message) {
   if (message == nullptr) return std::wstring();
@@ -57,7 +62,14 @@ TFAckbox::TFAckbox(HWND owner, uint32_t reserved, const wchar_t* message, const 
   xGetQuarnLanguage(languageId);
 
   const std::wstring background = xCheckFile(kBackgroundFile);
-  if (!background.empty()) im_BackgroundImage.LoadFromFile(background);
+  forms::Bitmap picture;
+  // A damaged picture that still reads as a bitmap must not shrink the dialog below its buttons:
+  // without a usable picture the dialog keeps its design size and stays unshaped.
+  if (!background.empty() && picture.LoadFromFile(background) == forms::LoadResult::kOk &&
+      skin::BackgroundCoversControls({picture.Width(), picture.Height()},
+                                     {RectOf(lb_Message), RectOf(bt_OK), RectOf(bt_WindowClose)})) {
+    im_BackgroundImage.SetPicture(std::move(picture));
+  }
 
   framework::ApplyFormTexts(*this, {languageName, kSection, L"", formsRoot, L".\\", kLayoutFile});
   lb_Message.SetCaption(MessageText(message));

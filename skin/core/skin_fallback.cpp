@@ -25,6 +25,16 @@ SkinFault ControlSkinFaultOfFile(const std::optional<std::string>& bytes, int ki
   return ControlSkinFault(Size{layout->width, layout->height}, kind, fill);
 }
 
+bool BackgroundCoversControls(Size picture, const std::vector<Rect>& controls) {
+  if (picture.width <= 0 || picture.height <= 0) return false;
+  for (const Rect& control : controls) {
+    if (control.left < 0 || control.top < 0 || control.right > picture.width || control.bottom > picture.height) {
+      return false;
+    }
+  }
+  return true;
+}
+
 const char* SkinFaultName(SkinFault fault) {
   switch (fault) {
     case SkinFault::kNone: return "none";

@@ -5,6 +5,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "skin/core/geometry.h"
 #include "skin/core/skin_tag.h"
@@ -32,6 +33,11 @@ SkinFault ControlSkinFault(Size skinBitmap, int kind, FillStyle fill);
 SkinFault ControlSkinFaultOfFile(const std::optional<std::string>& bytes, int kind, FillStyle fill);
 
 inline bool DrawsSkin(SkinFault fault) { return fault == SkinFault::kNone; }
+
+// Whether a form's background picture can carry the form: the form takes the picture's size, so a
+// picture that does not cover every control (a damaged file that still reads as a tiny bitmap)
+// would cut the controls off. Otherwise the form keeps its design size and stays unshaped.
+bool BackgroundCoversControls(Size picture, const std::vector<Rect>& controls);
 
 // For messages and test output: "none", "no bitmap", ...
 const char* SkinFaultName(SkinFault fault);

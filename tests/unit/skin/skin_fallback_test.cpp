@@ -83,5 +83,16 @@ TEST(SkinFallback, SmallestUsableCellsByFillStyle) {
   EXPECT_EQ(ControlSkinFault({4, kMaxCellExtent + 1}, kKindButton, kPlain), SkinFault::kOversizedCell);
 }
 
+TEST(SkinFallback, ABackgroundMustCoverTheFormsControls) {
+  // The confirmation dialog: message, OK, window close.
+  const std::vector<Rect> dialog{{57, 32, 257, 98}, {117, 104, 194, 130}, {263, 15, 284, 34}};
+  EXPECT_TRUE(BackgroundCoversControls({301, 153}, dialog));
+  EXPECT_TRUE(BackgroundCoversControls({284, 130}, dialog));  // touching the edges is enough
+  EXPECT_FALSE(BackgroundCoversControls({3, 153}, dialog));   // a sound but absurd picture
+  EXPECT_FALSE(BackgroundCoversControls({301, 120}, dialog));
+  EXPECT_FALSE(BackgroundCoversControls({0, 0}, {}));
+  EXPECT_TRUE(BackgroundCoversControls({1, 1}, {}));
+}
+
 }  // namespace
 }  // namespace skin

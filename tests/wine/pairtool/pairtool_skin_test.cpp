@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/core/ini_file.h"
+#include "tests/wine/driver/accessible_names.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/pointer_input.h"
 #include "tests/wine/driver/process.h"
@@ -140,30 +141,11 @@ std::string CaseName(const testing::TestParamInfo<DamageCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EachBitmapEachDamage, DamagedPairTool, testing::ValuesIn(DamageCases()), CaseName);
 
-BOOL CALLBACK CollectWindow(HWND child, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-  return TRUE;
-}
-
-// Every visible button, check box and radio button answers WM_GETTEXT with a name.
-std::vector<std::wstring> UnnamedButtons(HWND form) {
-  std::vector<std::wstring> unnamed;
-  std::vector<HWND> all;
-  EnumChildWindows(form, &CollectWindow, reinterpret_cast<LPARAM>(&all));
-  for (HWND child : all) {
-    if (!IsWindowVisible(child) || _wcsicmp(driver::WindowClassName(child).c_str(), L"Button") != 0) continue;
-    const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
-    if (type == BS_GROUPBOX) continue;
-    if (driver::GetText(child).empty()) unnamed.push_back(driver::ComponentName(child));
-  }
-  return unnamed;
-}
-
 TEST(PairToolNames, EveryButtonIsNamedInTheToolsLanguage) {
   Installation installation(L"names-" + Language());
   RunningTool tool(installation);
   ASSERT_NE(tool.Window(), nullptr);
-  EXPECT_EQ(UnnamedButtons(tool.Window()), std::vector<std::wstring>());
+  EXPECT_EQ(driver::UnnamedButtons(tool.Window()), std::vector<std::wstring>());
   const std::wstring pair = InstalledText(installation, L"SkinCaptions", L"Pair");
   ASSERT_FALSE(pair.empty());
   EXPECT_EQ(driver::GetText(tool.Component(L"bt_Pair")), pair);
