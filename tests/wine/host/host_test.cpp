@@ -221,8 +221,8 @@ TEST_F(HostTest, WizardResultsChainIntoTheWizardAndTheManager) {
   for (size_t at = wizard.find("wizard result="); at != std::string::npos; at = wizard.find("wizard result=", at + 1)) ++calls;
   EXPECT_EQ(3u, calls);
   // After the manager the buttons are usable again and the program goes on.
-  EXPECT_TRUE(IsWindowEnabled(host.Component(L"bt_NewCorvilProcess")));
-  EXPECT_TRUE(IsWindowEnabled(host.Component(L"bt_OpenCorvilManager")));
+  EXPECT_TRUE(driver::WaitEnabled(host.Component(L"bt_NewCorvilProcess"), true));
+  EXPECT_TRUE(driver::WaitEnabled(host.Component(L"bt_OpenCorvilManager"), true));
   host.Press(L"bt_Close");
   EXPECT_EQ(0u, host.ExitCode());
 }
