@@ -180,7 +180,7 @@ TEST(PairToolKeyboard, TabWalksTheControlsAndTheFocusedButtonShowsItsCue) {
     if (name.empty()) name = driver::ComponentName(GetParent(focus));
     order.push_back(name);
     if (focus == close) {
-      Sleep(300);
+      driver::WaitUntil([&] { return tool.PixelOf(close, 3, 3) != closeUnfocused; }, 2000);
       const COLORREF cue = tool.PixelOf(close, 3, 3);
       EXPECT_NE(cue, closeUnfocused);
       EXPECT_TRUE(cue == RGB(0xF2, 0xA9, 0x00) || cue == RGB(0x10, 0x26, 0x3F)) << std::hex << cue;
@@ -189,7 +189,8 @@ TEST(PairToolKeyboard, TabWalksTheControlsAndTheFocusedButtonShowsItsCue) {
     }
   }
   EXPECT_EQ(order, (std::vector<std::wstring>{L"le_MouseID", L"le_KeybdID", L"bt_Close", L"bt_Pair"}));
-  EXPECT_EQ(tool.PixelOf(close, 3, 3), closeUnfocused) << "the cue leaves with the focus";
+  EXPECT_TRUE(driver::WaitUntil([&] { return tool.PixelOf(close, 3, 3) == closeUnfocused; }, 2000))
+      << "the cue leaves with the focus";
 }
 
 }  // namespace
