@@ -141,6 +141,28 @@ std::string CaseName(const testing::TestParamInfo<DamageCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EachBitmapEachDamage, DamagedPairTool, testing::ValuesIn(DamageCases()), CaseName);
 
+// The install a user reported: both skin bitmaps cut to their first 100 bytes.
+TEST(DamagedInstall, BothBitmapsCutShortStillLeaveAToolThatPairsAndCloses) {
+  Installation installation(L"damaged-install");
+  for (const wchar_t* file : {L"EnglishPair.bmp", L"MouseA_WindowClose.bmp"}) {
+    ASSERT_TRUE(driver::DamageSkinBitmap(installation.Folder() + L"data\\" + file, driver::SkinDamage::kTruncated));
+  }
+  RunningTool tool(installation);
+  ASSERT_NE(tool.Window(), nullptr);
+  HWND pair = tool.Component(L"bt_Pair"), close = tool.Component(L"bt_Close");
+  EXPECT_EQ(SizeOf(pair).cx, 90);
+  EXPECT_EQ(SizeOf(pair).cy, 25);
+  EXPECT_EQ(SizeOf(close).cx, 20);
+  EXPECT_EQ(SizeOf(close).cy, 20);
+  tool.Screenshot(L"pairtool-damaged-install");
+  ASSERT_TRUE(driver::ClickAt(driver::CentreOf(pair)));
+  EXPECT_TRUE(driver::WaitUntil([&] { return driver::GetText(tool.Component(L"lb_Message")).find(L"15") == 0; }, 5000))
+      << "the countdown of a pairing run starts";
+  ASSERT_TRUE(driver::ClickAt(driver::CentreOf(close)));
+  DWORD exitCode = 1;
+  EXPECT_TRUE(tool.Process().WaitExit(5000, &exitCode));
+}
+
 TEST(PairToolNames, EveryButtonIsNamedInTheToolsLanguage) {
   Installation installation(L"names-" + Language());
   RunningTool tool(installation);
