@@ -177,11 +177,12 @@ TEST(PairToolNames, EveryButtonIsNamedInTheToolsLanguage) {
   tool.Screenshot(L"pairtool-named-" + Language());
 }
 
-// Tab as the user presses it, arriving through the tool's message loop.
+// Tab as the user presses it: a real key press through the system's input queue, to the tool's
+// foreground window.
 void PressTab(HWND window) {
   HWND focus = driver::FocusedWindow(window);
-  PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
-  PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC00F0001);
+  SetForegroundWindow(window);
+  driver::PressKey(VK_TAB);
   driver::WaitUntil([&] { return driver::FocusedWindow(window) != focus; }, 2000);
 }
 
