@@ -353,6 +353,26 @@ TEST_F(LustreaDllTest, FocusCueFollowsTheKeyboardUiStateInTheSkinsColours) {
   EXPECT_EQ(ControlPixel(other, x, y), COLORREF{0x00A9F2});
 }
 
+TEST_F(LustreaDllTest, FocusedCheckBoxRingsItsCaptionAsTheSystemDoes) {
+  HWND form = NewForm();
+  HWND check = CheckBox(form, BS_AUTOCHECKBOX, 20);
+  Skin(form);
+  ShowAndSettle(form);
+  SetForegroundWindow(form);
+  SetFocus(check);
+  SendUiState(form, UIS_CLEAR);
+  Pump();
+  // The caption starts at 64 / 3 + 5 = 26; the ring runs one pixel outside it, navy on the light form.
+  const COLORREF navy = RGB(0x10, 0x26, 0x3F);
+  int dots = 0;
+  for (int y = 0; y < 17; ++y) dots += ControlPixel(check, 25, y) == navy;
+  EXPECT_GE(dots, 3);
+  EXPECT_EQ(ControlPixel(check, 8, 8), kCheckColours.cell[0]) << "the box itself is untouched";
+  SetFocus(nullptr);
+  Pump();
+  for (int y = 0; y < 17; ++y) EXPECT_EQ(ControlPixel(check, 25, y), kFormColour) << y;
+}
+
 TEST_F(LustreaDllTest, ActiveAfterANewLustreaOnANonWindowDoesNothing) {
   HWND form = NewForm();
   HWND ok = Button(form, 22001, 117, 104);
