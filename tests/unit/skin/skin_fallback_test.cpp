@@ -56,7 +56,8 @@ TEST(SkinFallback, EveryKindOfBrokenFileFallsBackForEveryControl) {
   };
   for (const auto& c : cases) {
     for (int kind : {kKindButton, kKindCheckBox, kKindRadioButton, kKindComboBox}) {
-      EXPECT_EQ(ControlSkinFaultOfFile(c.bytes, kind, kPlain), c.fault) << c.what << ", kind " << kind;
+      const SkinFault fault = ControlSkinFaultOfFile(c.bytes, kind, kPlain);
+      EXPECT_EQ(fault, c.fault) << c.what << ", kind " << kind << ": " << SkinFaultName(fault);
       EXPECT_FALSE(DrawsSkin(ControlSkinFaultOfFile(c.bytes, kind, kPlain))) << c.what;
     }
   }
