@@ -1,0 +1,135 @@
+; Tandra_Setup.exe: installs the suite from the staged 32-bit tree.
+;
+; Built by release/build_installer.py, which passes these defines:
+;   VERSION       the suite's version number (from VERSION)
+;   STAGE         the staged tree (build/win32/stage)
+;   LISTS         folder of the generated file lists (install_files.nsh, uninstall_files.nsh)
+;   OUTFILE       the installer to write
+;   ICON          the program icon (generated Program.ico)
+;   SIZE_KB       the installed size in KiB, for the installed-programs list
+;   MAIN_EXE      the program whose icon the installed-programs list shows
+;   HAVE_HOST     defined when Tandra_Technology.exe is staged
+;
+; Silent use:  Tandra_Setup.exe /S [/D=C:\Folder]      Uninstall.exe /S
+; Exit codes:  0 done, 1 cancelled by the user, 2 stopped: Tandra Technology is running.
+
+Unicode true
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+ManifestSupportedOS all
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+
+!define PRODUCT "Tandra Technology"
+!define PUBLISHER "Tandra Technology"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TandraTechnology"
+; The host holds this mutex while it runs (it keeps the host to one copy).
+!define HOST_MUTEX "TandraTechnologyExe"
+!define EXIT_HOST_RUNNING 2
+
+Name "${PRODUCT} ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES\${PRODUCT}"
+; An earlier installation is updated where it is.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT} ${VERSION}"
+
+VIProductVersion "${VERSION_DOTS}"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}. All rights reserved."
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; Files are replaced while Tandra Technology runs only at the user's risk: ask the user to close it
+; (a silent run cannot ask and stops with exit code 2, leaving everything as it was).
+!macro WAIT_FOR_HOST_CLOSED
+  ${Do}
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${HOST_MUTEX}") p .r0'
+    ${If} $0 P= 0
+      ${Break}
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r0)'
+    ${If} ${Silent}
+      SetErrorLevel ${EXIT_HOST_RUNNING}
+      Quit
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+      "${PRODUCT} is running.$\r$\n$\r$\nPlease close it, then press Retry." IDRETRY host_retry
+    SetErrorLevel ${EXIT_HOST_RUNNING}
+    Quit
+    host_retry:
+  ${Loop}
+!macroend
+
+Function .onInit
+  SetShellVarContext all
+  !insertmacro WAIT_FOR_HOST_CLOSED
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext all
+  !insertmacro WAIT_FOR_HOST_CLOSED
+FunctionEnd
+
+Section "Install"
+  ; Over an earlier installation: its own uninstaller takes away exactly what it installed (files
+  ; this version no longer has included) and keeps the user's files; then this version goes in.
+  ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+    ExecWait '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
+    Delete "$INSTDIR\Uninstall.exe"
+  ${EndIf}
+
+  SetOverwrite on
+  !include "${LISTS}/install_files.nsh"
+
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+!ifdef HAVE_HOST
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}\Tandra Technology.lnk" "$INSTDIR\Tandra_Technology.exe" \
+    "" "$INSTDIR\Tandra_Technology.exe" 0
+!endif
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}\Vantrel Pairing Tool.lnk" "$INSTDIR\Vantrel_PairingTool.exe" \
+    "" "$INSTDIR\Vantrel_PairingTool.exe" 0
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\${MAIN_EXE}",0'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  ; Exactly the files this version installed, then each of its folders that is empty now: a file the
+  ; user put into the installation stays, and so does the folder that holds it.
+  !include "${LISTS}/uninstall_files.nsh"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+
+  Delete "$SMPROGRAMS\${PRODUCT}\Tandra Technology.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\Vantrel Pairing Tool.lnk"
+  RMDir "$SMPROGRAMS\${PRODUCT}"
+
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
