@@ -60,8 +60,8 @@ def install_lines(stage, files):
         here = os.path.dirname(rel)
         if here != folder:
             folder = here
-            target = "$INSTDIR" + ("\\" + windows(here) if here else "")
-            lines.append('SetOutPath "%s"' % nsis_string(target))
+            target = "$INSTDIR" + ("\\" + nsis_string(windows(here)) if here else "")
+            lines.append('SetOutPath "%s"' % target)
         lines.append('File "%s"' % nsis_string(os.path.join(stage, rel)))
     return lines
 
@@ -105,6 +105,13 @@ def main(argv):
     os.makedirs(work, exist_ok=True)
 
     files, left_out = payload(stage, simulator_patterns(os.path.join(HERE, "simulator-files.txt")))
+    # Windows ignores case in names: data\ and Data\ become one folder, and two files whose names
+    # differ only in case would overwrite each other.
+    seen = {}
+    for rel in files:
+        other = seen.setdefault(rel.lower(), rel)
+        if other != rel:
+            raise SystemExit("installer: %s and %s are one file on Windows" % (other, rel))
     for needed in (TOOL_EXE, "LICENSE.txt"):
         if needed not in files:
             raise SystemExit("installer: %s is not staged in %s" % (needed, stage))
@@ -132,8 +139,9 @@ def main(argv):
 
     # Skip makensis when nothing it reads has changed.
     fingerprint = hashlib.sha256()
-    for path in [os.path.join(HERE, "installer.nsi"), os.path.abspath(args.icon)] + \
-            [os.path.join(stage, f) for f in files]:
+    lists = [os.path.join(work, name) for name in ("install_files.nsh", "uninstall_files.nsh")]
+    for path in [os.path.join(HERE, "installer.nsi"), os.path.abspath(__file__),
+                 os.path.abspath(args.icon)] + lists + [os.path.join(stage, f) for f in files]:
         st = os.stat(path)
         fingerprint.update(("%s %d %d\n" % (path, st.st_size, st.st_mtime_ns)).encode())
     fingerprint.update(repr(sorted(defines.items())).encode())
