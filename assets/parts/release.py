@@ -8,11 +8,6 @@ The icon is the same emblem as Application.ico of the host's skin folder; it goe
 import os
 
 
-def version_label(gen):
-    """The text of the host's version label, e.g. "Version 1.2.0"."""
-    return "Version " + gen.version()
-
-
 def stage(out, stage, langs, texts, gen):
     if gen.GENERATED is None:
         return
