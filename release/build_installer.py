@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Builds Tandra_Setup.exe from the staged tree.
 
-    build_installer.py --stage DIR --version X.Y.Z --icon Program.ico --out Tandra_Setup.exe
-                       [--makensis PATH]
+    build_installer.py --stage DIR --version X.Y.Z --icon Program.ico --welcome Welcome.bmp
+                       --out Tandra_Setup.exe [--makensis PATH]
 
 The installer installs what the staged tree holds at build time, less the simulator files listed in
 simulator-files.txt, so a deliverable staged later is packed without a change here. The uninstaller's
@@ -95,6 +95,7 @@ def main(argv):
     parser.add_argument("--stage", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--icon", required=True)
+    parser.add_argument("--welcome", required=True, help="picture of the welcome and finish pages")
     parser.add_argument("--out", required=True)
     parser.add_argument("--makensis", default="makensis")
     args = parser.parse_args(argv)
@@ -131,6 +132,7 @@ def main(argv):
         "LISTS": work,
         "OUTFILE": out,
         "ICON": os.path.abspath(args.icon),
+        "WELCOME": os.path.abspath(args.welcome),
         "SIZE_KB": str(size_kb),
         "MAIN_EXE": HOST_EXE if have_host else TOOL_EXE,
     }
@@ -141,7 +143,7 @@ def main(argv):
     fingerprint = hashlib.sha256()
     lists = [os.path.join(work, name) for name in ("install_files.nsh", "uninstall_files.nsh")]
     for path in [os.path.join(HERE, "installer.nsi"), os.path.abspath(__file__),
-                 os.path.abspath(args.icon)] + lists + [os.path.join(stage, f) for f in files]:
+                 os.path.abspath(args.icon), os.path.abspath(args.welcome)] + lists + [os.path.join(stage, f) for f in files]:
         st = os.stat(path)
         fingerprint.update(("%s %d %d\n" % (path, st.st_size, st.st_mtime_ns)).encode())
     fingerprint.update(repr(sorted(defines.items())).encode())

@@ -6,6 +6,7 @@
 ;   LISTS         folder of the generated file lists (install_files.nsh, uninstall_files.nsh)
 ;   OUTFILE       the installer to write
 ;   ICON          the program icon (generated Program.ico)
+;   WELCOME       the picture of the welcome and finish pages (generated InstallerWelcome.bmp)
 ;   SIZE_KB       the installed size in KiB, for the installed-programs list
 ;   MAIN_EXE      the program whose icon the installed-programs list shows
 ;   HAVE_HOST     defined when Tandra_Technology.exe is staged
@@ -45,6 +46,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}. All rig
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
