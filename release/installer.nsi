@@ -88,13 +88,24 @@ Function un.onInit
   !insertmacro WAIT_FOR_HOST_CLOSED
 FunctionEnd
 
-Section "Install"
-  ; Over an earlier installation: its own uninstaller takes away exactly what it installed (files
-  ; this version no longer has included) and keeps the user's files; then this version goes in.
-  ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
-    ExecWait '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
-    Delete "$INSTDIR\Uninstall.exe"
+; An earlier installation in <folder>: its own uninstaller takes away exactly what it installed
+; (files this version no longer has included) and keeps the user's files.
+!macro REMOVE_EARLIER folder
+  ${If} ${FileExists} "${folder}\Uninstall.exe"
+    ExecWait '"${folder}\Uninstall.exe" /S _?=${folder}'
+    Delete "${folder}\Uninstall.exe"
+    RMDir "${folder}"
   ${EndIf}
+!macroend
+
+Section "Install"
+  ; The installed-programs entry describes one installation: one in another folder goes first.
+  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $1 != ""
+  ${AndIf} $1 != $INSTDIR
+    !insertmacro REMOVE_EARLIER "$1"
+  ${EndIf}
+  !insertmacro REMOVE_EARLIER "$INSTDIR"
 
   SetOverwrite on
   !include "${LISTS}/install_files.nsh"

@@ -128,6 +128,9 @@ else
   probe while-host - - "$(win "$setup")" /S "/D=$dir_win" || fail "running-host detection"
 fi
 check_installed_tree "after the setup refused to run"
+# The uninstaller refuses too (run in place with _?= so that its own exit code comes back).
+probe while-host - - "$dir_win\\Uninstall.exe" /S "_?=$dir_win" || fail "running-host detection of the uninstaller"
+check_installed_tree "after the uninstaller refused to run"
 
 echo "== installing over an older version"
 wine_ reg add "$key" /v DisplayVersion /d 0.9.0 /f >/dev/null
@@ -139,6 +142,17 @@ reinstall_ms=$(setup_ms "$report")
 read_entry
 [ "$(reg_value DisplayVersion)" = "$version" ] || fail "DisplayVersion after the update is '$(reg_value DisplayVersion)'"
 check_installed_tree "after the update"
+
+echo "== installing into another folder moves the installation"
+old_dir=$dir
+dir_win='C:\Tandra Moved'
+dir=$WINEPREFIX/drive_c/Tandra\ Moved
+probe run "$(win "$setup")" /S "/D=$dir_win"; code=$?
+[ $code -eq 0 ] || fail "install into another folder ended with exit code $code"
+[ -e "$old_dir" ] && fail "the earlier installation was left: $(cd "$old_dir" && find . -type f | head -n 5)"
+read_entry
+[ "$(reg_value InstallLocation)" = "$dir_win" ] || fail "InstallLocation after the move is '$(reg_value InstallLocation)'"
+check_installed_tree "after the move"
 
 echo "== silent uninstall keeps a file the user added"
 printf 'my own notes\r\n' >"$dir/My notes.txt"
