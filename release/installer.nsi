@@ -12,7 +12,8 @@
 ;   HAVE_HOST     defined when Tandra_Technology.exe is staged
 ;
 ; Silent use:  Tandra_Setup.exe /S [/D=C:\Folder]      Uninstall.exe /S
-; Exit codes:  0 done, 1 cancelled by the user, 2 stopped: Tandra Technology is running.
+; Exit codes:  0 done, 1 cancelled by the user, 2 stopped: Tandra Technology or the pairing tool
+;              is running (nothing changed), 3 some files could not be written.
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -27,7 +28,8 @@ ManifestSupportedOS all
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TandraTechnology"
 ; The host holds this mutex while it runs (it keeps the host to one copy).
 !define HOST_MUTEX "TandraTechnologyExe"
-!define EXIT_HOST_RUNNING 2
+!define EXIT_PROGRAM_RUNNING 2
+!define EXIT_FILES_NOT_WRITTEN 3
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -57,35 +59,57 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}. All rig
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; Files are replaced while Tandra Technology runs only at the user's risk: ask the user to close it
-; (a silent run cannot ask and stops with exit code 2, leaving everything as it was).
-!macro WAIT_FOR_HOST_CLOSED
+; A running program's files cannot be replaced or removed (Windows refuses to write a running
+; program), and skipping them would leave a mixed installation behind. So first ask the user to close
+; the programs; a silent run cannot ask and stops with exit code 2, leaving everything as it was.
+; The host is found by its single-instance mutex, the pairing tool (which has none) by trying to
+; open its installed program file for writing.
+!macro PROGRAM_IN_USE file
+  ${If} ${FileExists} "$INSTDIR\${file}"
+    ClearErrors
+    FileOpen $1 "$INSTDIR\${file}" a
+    ${If} ${Errors}
+      StrCpy $0 1
+    ${Else}
+      FileClose $1
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+!macro WAIT_FOR_PROGRAMS_CLOSED
   ${Do}
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${HOST_MUTEX}") p .r0'
-    ${If} $0 P= 0
+    StrCpy $0 0
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${HOST_MUTEX}") p .r1'
+    ${If} $1 P<> 0
+      System::Call 'kernel32::CloseHandle(p r1)'
+      StrCpy $0 1
+    ${EndIf}
+    !insertmacro PROGRAM_IN_USE "Tandra_Technology.exe"
+    !insertmacro PROGRAM_IN_USE "Vantrel_PairingTool.exe"
+    ${If} $0 = 0
       ${Break}
     ${EndIf}
-    System::Call 'kernel32::CloseHandle(p r0)'
     ${If} ${Silent}
-      SetErrorLevel ${EXIT_HOST_RUNNING}
+      SetErrorLevel ${EXIT_PROGRAM_RUNNING}
       Quit
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "${PRODUCT} is running.$\r$\n$\r$\nPlease close it, then press Retry." IDRETRY host_retry
-    SetErrorLevel ${EXIT_HOST_RUNNING}
+      "${PRODUCT} or the Vantrel Pairing Tool is running.$\r$\n$\r$\nPlease close it, then press Retry." \
+      IDRETRY programs_retry
+    SetErrorLevel ${EXIT_PROGRAM_RUNNING}
     Quit
-    host_retry:
+    programs_retry:
   ${Loop}
 !macroend
 
 Function .onInit
   SetShellVarContext all
-  !insertmacro WAIT_FOR_HOST_CLOSED
+  !insertmacro WAIT_FOR_PROGRAMS_CLOSED
 FunctionEnd
 
 Function un.onInit
   SetShellVarContext all
-  !insertmacro WAIT_FOR_HOST_CLOSED
+  !insertmacro WAIT_FOR_PROGRAMS_CLOSED
 FunctionEnd
 
 ; An earlier installation in <folder>: its own uninstaller takes away exactly what it installed
@@ -108,7 +132,15 @@ Section "Install"
   !insertmacro REMOVE_EARLIER "$INSTDIR"
 
   SetOverwrite on
+  ClearErrors
   !include "${LISTS}/install_files.nsh"
+  ; A file that could not be written (and that the user chose to skip) leaves a mixed installation:
+  ; say so instead of reporting success.
+  ${If} ${Errors}
+    SetErrorLevel ${EXIT_FILES_NOT_WRITTEN}
+    MessageBox MB_OK|MB_ICONEXCLAMATION \
+      "Some files could not be written. Close all programs and run the setup again." /SD IDOK
+  ${EndIf}
 
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"

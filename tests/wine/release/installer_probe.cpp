@@ -4,11 +4,11 @@
 //
 //   installer_probe run <exe> [args...]
 //       Runs the program, prints "exit <code> after <ms> ms", returns the program's exit code.
-//   installer_probe while-host <host.exe | -> <screenshot.png | -> <exe> [args...]
-//       Starts the installed host and waits for its main window (saved as PNG), or with "-" holds the
-//       host's single-instance mutex itself; then runs <exe> (a silent setup) and expects it to stop
-//       with exit code 2 because the host is running. Closes the host afterwards. Returns 0 when both
-//       held.
+//   installer_probe while-running <program.exe | -> <screenshot.png | -> <exe> [args...]
+//       Starts an installed program and waits for its main window (saved as PNG), or with "-" holds
+//       the host's single-instance mutex itself; then runs <exe> (a silent setup or uninstaller) and
+//       expects it to stop with exit code 2 because the program is running. Closes the program
+//       afterwards. Returns 0 when both held.
 #include <windows.h>
 
 #include <cstdio>
@@ -21,8 +21,8 @@
 namespace {
 
 constexpr DWORD kSetupTimeoutMs = 120000;
-constexpr DWORD kHostWindowTimeoutMs = 20000;
-constexpr DWORD kExitHostRunning = 2;  // the installer's exit code when the host runs
+constexpr DWORD kWindowTimeoutMs = 20000;
+constexpr DWORD kExitProgramRunning = 2;  // the installer's exit code when a program of ours runs
 
 std::wstring JoinArguments(int argc, wchar_t** argv, int first) {
   std::wstring joined;
@@ -72,7 +72,7 @@ HWND WaitForMainWindow(DWORD processId) {
     search.found = nullptr;
     EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found != nullptr;
-  }, kHostWindowTimeoutMs);
+  }, kWindowTimeoutMs);
   return search.found;
 }
 
@@ -83,26 +83,26 @@ int Run(int argc, wchar_t** argv) {
   return static_cast<int>(code);
 }
 
-int WhileHost(int argc, wchar_t** argv) {
-  const std::wstring host = argv[2], screenshot = argv[3];
+int WhileRunning(int argc, wchar_t** argv) {
+  const std::wstring program = argv[2], screenshot = argv[3];
   bool ok = true;
   HANDLE mutex = nullptr;
   driver::Process* running = nullptr;
   HWND window = nullptr;
-  if (host == L"-") {
+  if (program == L"-") {
     mutex = CreateMutexW(nullptr, FALSE, L"TandraTechnologyExe");
     std::printf("holding the host's mutex in place of the host\n");
   } else {
-    running = new driver::Process(host, L"");
+    running = new driver::Process(program, L"");
     window = running->Started() ? WaitForMainWindow(running->Id()) : nullptr;
     if (!window) {
-      std::printf("FAIL the installed host showed no main window within %lu s\n",
-                  kHostWindowTimeoutMs / 1000);
+      std::printf("FAIL %ls showed no main window within %lu s\n", program.c_str(),
+                  kWindowTimeoutMs / 1000);
       delete running;
       return 1;
     }
     RECT r = driver::WindowRect(window);
-    std::printf("host main window \"%ls\" (%ls), %ld x %ld\n", driver::GetText(window).c_str(),
+    std::printf("main window \"%ls\" (%ls), %ld x %ld\n", driver::GetText(window).c_str(),
                 driver::WindowClassName(window).c_str(), r.right - r.left, r.bottom - r.top);
     Sleep(300);  // let it paint before the capture
     if (screenshot != L"-" && !driver::WritePng(driver::CaptureWindow(window), screenshot)) {
@@ -115,16 +115,16 @@ int WhileHost(int argc, wchar_t** argv) {
   ULONGLONG ms = 0;
   if (!RunToEnd(argv[4], JoinArguments(argc, argv, 5), &code, &ms)) {
     ok = false;
-  } else if (code != kExitHostRunning) {
-    std::printf("FAIL the setup ran on while the host was running (exit %lu, wanted %lu)\n", code,
-                kExitHostRunning);
+  } else if (code != kExitProgramRunning) {
+    std::printf("FAIL it ran on while the program was running (exit %lu, wanted %lu)\n", code,
+                kExitProgramRunning);
     ok = false;
   }
 
   if (running) {
     driver::Close(window);
     DWORD hostCode = 0;
-    if (!running->WaitExit(10000, &hostCode)) std::printf("note: the host did not close; ended it\n");
+    if (!running->WaitExit(10000, &hostCode)) std::printf("note: the program did not close; ended it\n");
     delete running;  // ends it if it still runs
   }
   if (mutex) CloseHandle(mutex);
@@ -137,7 +137,7 @@ int wmain(int argc, wchar_t** argv) {
   setvbuf(stdout, nullptr, _IONBF, 0);
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"run" && argc >= 3) return Run(argc, argv);
-  if (command == L"while-host" && argc >= 5) return WhileHost(argc, argv);
-  std::printf("usage: installer_probe run <exe> [args...] | while-host <host|-> <png|-> <exe> [args...]\n");
+  if (command == L"while-running" && argc >= 5) return WhileRunning(argc, argv);
+  std::printf("usage: installer_probe run <exe> [args...] | while-running <program|-> <png|-> <exe> [args...]\n");
   return 64;
 }

@@ -5,8 +5,9 @@
 #   silent install into a folder of our choice; the installed tree is the staged tree without the
 #   simulator files; the installed-programs entry carries the version; the Start-menu shortcuts exist;
 #   the installed host starts (with the simulator file added for the test) and shows its main window;
-#   a silent setup while the host runs stops with exit code 2 and changes nothing; installing over an
-#   older version repairs the files and updates the entry; the silent uninstall removes every file,
+#   a silent setup (or uninstall) while the host or the pairing tool runs stops with exit code 2 and
+#   changes nothing; installing over an older version repairs the files and updates the entry, and
+#   into another folder moves the installation; the silent uninstall removes every file,
 #   shortcut and key of ours and keeps a file the user added (and so the folder).
 # Writes the figures (sizes, times) to <build>/evidence/release-figures.txt.
 set -uo pipefail
@@ -115,21 +116,25 @@ echo "entry: $(reg_value DisplayName) $(reg_value DisplayVersion), $(reg_value P
 "$WINESERVER" -w
 grep -q 'TandraTechnology' "$WINEPREFIX/system.reg" || fail "the saved registry does not show the entry"
 
-echo "== the installed host, and a silent setup while it runs"
+echo "== the installed host, and a silent setup or uninstall while a program of ours runs"
 if [ $have_host = 1 ]; then
   # The simulated receiver stands in for the USB one: the demo set-up beside the device library.
   cp "$source/outside/hidora/demo/DLL_Hidora.ini" "$source/outside/hidora/demo/DemoReceiver.ini" "$dir/DLL/"
   mkdir -p "$build/evidence"
-  probe while-host "$dir_win\\Tandra_Technology.exe" "$(win "$build/evidence/release-installed-host.png")" \
+  probe while-running "$dir_win\\Tandra_Technology.exe" "$(win "$build/evidence/release-installed-host.png")" \
     "$(win "$setup")" /S "/D=$dir_win" || fail "host start or running-host detection"
   rm -f "$dir/DLL/DLL_Hidora.ini" "$dir/DLL/DemoReceiver.ini" "$dir/DLL/DemoReceiver.flash"
 else
   echo "SKIP starting the installed host: Tandra_Technology.exe is not staged yet"
-  probe while-host - - "$(win "$setup")" /S "/D=$dir_win" || fail "running-host detection"
+  probe while-running - - "$(win "$setup")" /S "/D=$dir_win" || fail "running-host detection"
 fi
 check_installed_tree "after the setup refused to run"
+# The pairing tool has no mutex: the setup finds it by its program file, which Windows keeps locked.
+probe while-running "$dir_win\\Vantrel_PairingTool.exe" - "$(win "$setup")" /S "/D=$dir_win" ||
+  fail "running pairing tool detection"
+check_installed_tree "after the setup refused to run beside the pairing tool"
 # The uninstaller refuses too (run in place with _?= so that its own exit code comes back).
-probe while-host - - "$dir_win\\Uninstall.exe" /S "_?=$dir_win" || fail "running-host detection of the uninstaller"
+probe while-running - - "$dir_win\\Uninstall.exe" /S "_?=$dir_win" || fail "running-host detection of the uninstaller"
 check_installed_tree "after the uninstaller refused to run"
 
 echo "== installing over an older version"
