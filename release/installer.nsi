@@ -113,10 +113,18 @@ Function un.onInit
 FunctionEnd
 
 ; An earlier installation in <folder>: its own uninstaller takes away exactly what it installed
-; (files this version no longer has included) and keeps the user's files.
+; (files this version no longer has included) and keeps the user's files. When it refuses (a program
+; of that installation runs), the setup stops before it has written anything.
 !macro REMOVE_EARLIER folder
   ${If} ${FileExists} "${folder}\Uninstall.exe"
-    ExecWait '"${folder}\Uninstall.exe" /S _?=${folder}'
+    ExecWait '"${folder}\Uninstall.exe" /S _?=${folder}' $2
+    ${If} $2 <> 0
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "The earlier installation in ${folder} could not be removed. Close all programs and run the setup again." \
+        /SD IDOK
+      SetErrorLevel ${EXIT_PROGRAM_RUNNING}
+      Quit
+    ${EndIf}
     Delete "${folder}\Uninstall.exe"
     RMDir "${folder}"
   ${EndIf}

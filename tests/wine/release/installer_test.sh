@@ -149,9 +149,13 @@ read_entry
 check_installed_tree "after the update"
 
 echo "== installing into another folder moves the installation"
-old_dir=$dir
+old_dir=$dir old_dir_win=$dir_win
 dir_win='C:\Tandra Moved'
 dir=$WINEPREFIX/drive_c/Tandra\ Moved
+# Not while the earlier installation's pairing tool runs: its uninstaller refuses, the setup stops.
+probe while-running "$old_dir_win\\Vantrel_PairingTool.exe" - "$(win "$setup")" /S "/D=$dir_win" ||
+  fail "the move went on while the earlier installation's pairing tool ran"
+[ -e "$dir" ] && fail "the refused move wrote into $dir_win"
 probe run "$(win "$setup")" /S "/D=$dir_win"; code=$?
 [ $code -eq 0 ] || fail "install into another folder ended with exit code $code"
 [ -e "$old_dir" ] && fail "the earlier installation was left: $(cd "$old_dir" && find . -type f | head -n 5)"
