@@ -27,6 +27,17 @@ NAMES_SECTION = "SkinNames"  # what the symbol bitmaps mean (texts/skin/): names
 # Sections that name skinned controls: staged into every language file, the pairing tool's too.
 SKIN_NAME_SECTIONS = (CAPTION_SECTION, NAMES_SECTION)
 FORMS = os.path.join("Data", "Tandra_Technology", "Forms")
+GENERATED = None  # the --generated folder while main() runs, for parts that make compiled-in files
+
+
+def version():
+    """The suite's one version number, e.g. "1.2.0", from VERSION at the repository root: the same
+    number the version resources and the installer carry (the host's version label uses it too)."""
+    with open(os.path.join(HERE, "..", "VERSION"), encoding="ascii") as f:
+        number = f.read().strip()
+    if not number or not all(part.isdigit() for part in number.split(".")):
+        raise SourceError("generate.py: VERSION must hold one version number such as 1.2.0")
+    return number
 
 # --------------------------------------------------------------------------------------------
 # Reading the source texts
@@ -437,6 +448,8 @@ def main(argv):
     texts = load_texts(langs)
     out = Output()
     stage = os.path.abspath(args.stage)
+    global GENERATED
+    GENERATED = os.path.abspath(args.generated) if args.generated else None
 
     stage_pairtool_texts(out, stage, langs, texts)
     stage_pairtool_bitmaps(out, stage, langs, texts)

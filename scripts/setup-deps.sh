@@ -11,6 +11,7 @@ packages=(
   xvfb xauth                                        # a private X display for them
   fonts-wine fonts-wqy-microhei fonts-dejavu-core   # Tahoma, CJK and Cyrillic glyphs
   python3 python3-pil                               # the asset generator
+  nsis                                              # makensis: the installer Tandra_Setup.exe
 )
 
 missing=()
