@@ -8,6 +8,7 @@
 
 #include "simulator/flash_image.h"
 #include "simulator/pairing_script.h"
+#include "simulator/rf_motion.h"
 #include "simulator/scenario.h"
 #include "simulator/sim_usb_device.h"
 
@@ -59,6 +60,7 @@ class Receiver : public SimUsbDevice {
   uint16_t ProductId() const;
   uint16_t VendorId() const;
   uint32_t PairingSessions() const;  // sessions started so far
+  uint32_t RfInfoReads() const;      // RF-info reads answered or refused so far
   // Why the last flash change could not be saved to the image (that command then failed); empty if
   // none failed.
   const std::string& LastError() const;
@@ -74,6 +76,7 @@ class Receiver : public SimUsbDevice {
   bool TouchesConfigPage(uint16_t first, uint32_t count) const;
   bool Persist(const FlashWords& before);
   void Record(uint16_t wValue, uint16_t wIndex, uint16_t wLength, bool ok);
+  void RecordRfRead(const std::array<uint8_t, 8>& record, bool ok);
 
   Scenario scenario_;
   FlashWords flash_;
@@ -83,10 +86,14 @@ class Receiver : public SimUsbDevice {
   bool updateMode_ = false;
   bool connected_;
   long transfers_ = 0;
-  size_t signalReads_ = 0;
+  RfMotion rfMotion_{scenario_};
+  uint32_t rfReads_ = 0;         // RF-info read requests, refused ones included
+  std::array<uint8_t, 8> lastRfRecord_{};
   std::vector<TransferRecord> log_;
   std::string imagePath_;        // empty: flash kept in memory only
   std::string transferLogPath_;  // empty: no text log
+  std::string rfLogPath_;        // empty: no RF-info log
+  long long openedAtMs_;         // steady clock at construction, for the RF log's times
   std::string lastError_;
 };
 

@@ -4,7 +4,7 @@
 #include "framework/core/language.h"
 #include "framework/core/plugin_contract.h"
 #include "framework/win32/apply_form_texts.h"
-#include "plugins/gauge/skin_library.h"
+#include "framework/win32/skin_library.h"
 #include "skin/win32/shape_window.h"
 
 namespace gauge {
@@ -12,6 +12,9 @@ namespace {
 
 // Shaped on the first activation after each load of the library.
 forms::FirstActivation firstActivation;
+
+// Lustrea.dll, loaded by full path on the first form and kept: skinned windows run code inside it.
+framework::SkinLibrary skinLibrary;
 
 constexpr wchar_t kLayoutFile[] = L"UI.txt";
 constexpr wchar_t kBackgroundFile[] = L"Wavegauge_Background.bmp";
@@ -90,7 +93,8 @@ TFWavegauge::TFWavegauge(HWND owner, const std::wstring& variant, const std::wst
   framework::ApplyFormTexts(*this, {languageName, kSection, textVariant, formsRoot, pluginFolder, kLayoutFile});
 
   pl_RSSI.SetCaption(L"");
-  NewSkin(formsRoot, Handle(), languageId);
+  skinLibrary.Load(formsRoot);
+  skinLibrary.NewSkin(Handle(), languageId);
 }
 
 TFWavegauge::~TFWavegauge() {
@@ -153,7 +157,7 @@ void TFWavegauge::FormCreate() {
   SetSize(im_BackgroundImage.Width(), im_BackgroundImage.Height());
   CenterOnScreen();
   SetExStyle(ToolWindowStyle(forms::Application::MainFormExStyle()));
-  ActivateSkin(formsRoot);
+  skinLibrary.Activate();
 }
 
 void TFWavegauge::FormShow() {
