@@ -63,6 +63,7 @@ bool Receiver::Open(const std::string& scenarioPath, Receiver** out, std::string
   receiver->imagePath_ = Beside(scenarioPath, scenario.flashImage);
   receiver->transferLogPath_ = Beside(scenarioPath, scenario.transferLog);
   receiver->rfLogPath_ = Beside(scenarioPath, scenario.rfLog);
+  receiver->unplugFilePath_ = Beside(scenarioPath, scenario.unplugFile);
 
   if (!receiver->transferLogPath_.empty()) {
     FILE* log = std::fopen(receiver->transferLogPath_.c_str(), "ab");
@@ -109,11 +110,25 @@ std::array<uint8_t, 18> Receiver::DeviceDescriptor() const {
           1};                           // bNumConfigurations
 }
 
-bool Receiver::Connected() const { return connected_; }
+bool Receiver::Connected() const {
+  CheckUnplugFile();
+  return connected_;
+}
+
+// Another process (a tour, a test) pulls the receiver out by creating the file; it stays out even
+// if the file goes again, as a real receiver stays out until it is plugged in anew.
+void Receiver::CheckUnplugFile() const {
+  if (unplugFilePath_.empty() || !connected_) return;
+  if (FILE* file = std::fopen(unplugFilePath_.c_str(), "rb")) {
+    std::fclose(file);
+    connected_ = false;
+  }
+}
 
 bool Receiver::ControlIn(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
                          uint16_t* replyLength) {
   ++transfers_;
+  CheckUnplugFile();
   std::vector<uint8_t> data;
   const bool ok = connected_ && !Refused(wValue) && Execute(wValue, wIndex, wLength, &data);
   if (ok) {

@@ -66,6 +66,7 @@ class Receiver : public SimUsbDevice {
   const std::string& LastError() const;
 
  private:
+  void CheckUnplugFile() const;
   bool Execute(uint16_t wValue, uint16_t wIndex, uint16_t wLength, std::vector<uint8_t>* reply);
   bool Program(uint16_t wIndex);
   bool ErasePage(uint16_t address);
@@ -84,7 +85,7 @@ class Receiver : public SimUsbDevice {
   std::array<uint16_t, 256> parameters_{};
   PairingScript pairing_;
   bool updateMode_ = false;
-  bool connected_;
+  mutable bool connected_;  // also cleared by a look at the pull-out file
   long transfers_ = 0;
   RfMotion rfMotion_{scenario_};
   uint32_t rfReads_ = 0;         // RF-info read requests, refused ones included
@@ -93,6 +94,7 @@ class Receiver : public SimUsbDevice {
   std::string imagePath_;        // empty: flash kept in memory only
   std::string transferLogPath_;  // empty: no text log
   std::string rfLogPath_;        // empty: no RF-info log
+  std::string unplugFilePath_;   // empty: none; its existence pulls the receiver out
   long long openedAtMs_;         // steady clock at construction, for the RF log's times
   std::string lastError_;
 };

@@ -218,6 +218,7 @@ bool ApplyRfInfo(const IniEntry& e, Scenario* s, std::string* reason) {
 bool ApplyFaults(const IniEntry& e, Scenario* s, std::string* reason) {
   const std::string& k = e.key;
   if (SameName(k, "UnplugAfter")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfter, reason);
+  if (SameName(k, "UnplugFile")) return s->unplugFile = e.value, true;
   if (SameName(k, "UnplugAfterRfReads")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfterRfReads, reason);
   if (SameName(k, "Refuse")) return ParseNumberList(e.value, 0xFFFF, &s->refusedCommands, reason);
   if (SameName(k, "StuckWord")) return ParseNumberList(e.value, 0xFFFF, &s->stuckWords, reason);

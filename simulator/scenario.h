@@ -56,6 +56,7 @@ struct Scenario {
   // [Faults]
   long unplugAfter;                     // pulled out after this many transfers; -1 = never
   long unplugAfterRfReads;              // pulled out after this many RF-info reads; -1 = never
+  std::string unplugFile;               // pulled out once this file exists (relative to the scenario's folder)
   std::vector<uint16_t> refusedCommands;  // wValues that fail
   std::vector<uint16_t> stuckWords;       // word addresses that neither erase nor program
 };

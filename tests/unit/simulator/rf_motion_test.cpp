@@ -126,3 +126,27 @@ TEST(SimRfMotion, TheRfLogHasOneLinePerRead) {
 }
 
 }  // namespace
+
+namespace {
+
+// Another process pulls the receiver out by creating a file beside the scenario.
+TEST(SimRfMotion, AnUnplugFilePullsTheReceiverOut) {
+  simtest::ScratchFiles files;
+  const std::string scenario = files.Path("scenario.ini");
+  const std::string unplug = files.Path("Unplugged");
+  simtest::WriteFile(scenario, "[Faults]\nUnplugFile=" + files.Name("Unplugged") + "\n");
+  sim::Receiver* opened = nullptr;
+  std::string error;
+  ASSERT_TRUE(sim::Receiver::Open(scenario, &opened, &error)) << error;
+  std::unique_ptr<sim::Receiver> r(opened);
+  Record rf{};
+  EXPECT_TRUE(simtest::ReadRecord(*r, 4, &rf));
+  EXPECT_TRUE(r->Connected());
+  simtest::WriteFile(unplug, "");
+  EXPECT_FALSE(r->Connected());
+  EXPECT_FALSE(simtest::ReadRecord(*r, 4, &rf));
+  std::remove(unplug.c_str());
+  EXPECT_FALSE(r->Connected()) << "stays out once pulled";
+}
+
+}  // namespace
