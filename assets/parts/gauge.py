@@ -12,7 +12,7 @@ METER = (372, 118, 452, 178)  # the box behind lb_SignalIntensity and pl_RSSI (3
 
 def background(art):
     """478 x 388, dark blue so that the white texts read well; a header band with an amber hairline,
-    a framed meter box on the right with signal bars, and a footer band for the Exit button."""
+    a framed meter box on the right, and a footer band with signal bars for the Exit button."""
     w, h = WIDTH, HEIGHT
     mask = art.rounded_mask(w, h, 12)
     outline, inner = art.ring(mask)
@@ -31,13 +31,13 @@ def background(art):
     # meter box
     x0, y0, x1, y1 = METER
     art._panel(img, x0, y0, x1 - x0, y1 - y0, 6, art.rgb("#0D2740"), art.rgb("#0A2035"), art.rgb("#3F74A6"))
-    bars = art.icon_bars(22)
-    art.paint(img, art.rgb("#2C5C8A"), bars, (x0 - 28, 149))
     # footer band behind the Exit button (358, 350)
     foot = art.row_band(inner, 338, h)
     img.paste(art.vgradient(w, h - 338, art.rgb("#0E2A45"), art.rgb("#0A1D30")), (0, 338),
               foot.crop((0, 338, w, h)))
     art.paint(img, art.rgb("#2A557F"), art.row_band(inner, 338, 339))
+    # signal bars at the left of the footer
+    art.paint(img, art.rgb("#2C5C8A"), art.icon_bars(20), (23, 352))
     art.paint(img, art.rgb("#3F74A6"), outline)
     return art.apply_key(img, mask)
 

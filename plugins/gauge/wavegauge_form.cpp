@@ -48,6 +48,7 @@ TFWavegauge::TFWavegauge(HWND owner, const std::wstring& variant, const std::wst
     label->SetFont(text);
   }
   lb_Title.SetFont(title);
+  lb_SignalIntensity.SetAlignment(forms::Alignment::kCenter);  // over the meter
   for (forms::Label* label : {&lb_AvoidInterferenceTitle, &lb_InspectRSSITitle, &lb_ImproveSuggestionTitle}) {
     label->SetFont(bold);
   }
