@@ -5,6 +5,7 @@
 #include "framework/core/ini_file.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/files.h"
+#include "tests/wine/host/host_installation.h"
 
 namespace gauge_test {
 namespace {
@@ -57,8 +58,10 @@ std::wstring StagedText(const std::wstring& language, const std::wstring& sectio
   return framework::IniFile::Open(StagedFormsFolder() + L"Texts\\" + language + L".txt").ReadString(section, key, L"");
 }
 
-GaugeLibrary::GaugeLibrary() {
-  module_ = LoadLibraryExW(StagedGaugeLibrary().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+GaugeLibrary::GaugeLibrary() : GaugeLibrary(StagedGaugeLibrary()) {}
+
+GaugeLibrary::GaugeLibrary(const std::wstring& path) {
+  module_ = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (module_ != nullptr) {
     entry_ = reinterpret_cast<contract::ReturnWavegaugeProc>(
         reinterpret_cast<void*>(GetProcAddress(module_, contract::kReturnWavegauge)));
@@ -67,6 +70,30 @@ GaugeLibrary::GaugeLibrary() {
 
 GaugeLibrary::~GaugeLibrary() {
   if (module_ != nullptr) FreeLibrary(module_);
+}
+
+PrivateForms::PrivateForms(const std::wstring& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring top = std::wstring(temp) + L"gauge-" + name + L"\\";
+  driver::DeleteTree(top);
+  CreateDirectoryW(top.c_str(), nullptr);
+  root_ = top + L"Forms\\";
+  CreateDirectoryW(root_.c_str(), nullptr);
+  for (const wchar_t* folder : {L"Texts", L"Wavegauge", L"Ackbox", L"Lustrea"}) {
+    host_test::CopyTree(StagedFormsFolder() + folder + L"\\", root_ + folder + L"\\");
+  }
+}
+
+void PrivateForms::Remove(const std::wstring& relativePath) const { DeleteFileW((root_ + relativePath).c_str()); }
+
+void PrivateForms::AppendToLanguageFile(const std::wstring& language, const std::wstring& text) const {
+  const std::wstring path = root_ + L"Texts\\" + language + L".txt";
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &written, nullptr);
+  CloseHandle(file);
 }
 
 contract::GaugeParams HostRecord(HWND host, uint8_t receiverPresent, uint16_t languageId) {

@@ -25,7 +25,8 @@ std::wstring StagedText(const std::wstring& language, const std::wstring& sectio
 // destruction.
 class GaugeLibrary {
  public:
-  GaugeLibrary();
+  GaugeLibrary();  // the staged library
+  explicit GaugeLibrary(const std::wstring& path);
   ~GaugeLibrary();
   GaugeLibrary(const GaugeLibrary&) = delete;
   GaugeLibrary& operator=(const GaugeLibrary&) = delete;
@@ -35,6 +36,21 @@ class GaugeLibrary {
  private:
   HMODULE module_ = nullptr;
   contract::ReturnWavegaugeProc entry_ = nullptr;
+};
+
+// A private copy of the parts of the staged Forms tree the display uses (Texts, Wavegauge, Ackbox,
+// Lustrea) under the temporary folder, for tests that change or remove files.
+class PrivateForms {
+ public:
+  explicit PrivateForms(const std::wstring& name);
+  std::wstring Root() const { return root_; }
+  std::wstring GaugeLibraryPath() const { return root_ + contract::kGaugeLibrary; }
+  void Remove(const std::wstring& relativePath) const;
+  // Appends UTF-16 text to a language file (UTF-16LE with a byte-order mark).
+  void AppendToLanguageFile(const std::wstring& language, const std::wstring& text) const;
+
+ private:
+  std::wstring root_;
 };
 
 // A record as the host fills it: English, no variant, receiver present.
