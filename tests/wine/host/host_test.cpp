@@ -208,6 +208,30 @@ TEST_F(HostTest, PairingRequestsStoreTheMouseBeforeTheAnswer) {
   EXPECT_EQ(0x51234u, installation.MouseSlot(0) & 0x7FFFF);
 }
 
+TEST_F(HostTest, AFullReceiverNamesTheDeviceTheNewOneReplaced) {
+  HostInstallation installation =
+      Install(L"replaced", "[Receiver]\nGeneration=104\n[Pairing]\nDevice1=keyboard,0x2BCDE,after=1\n");
+  std::array<uint8_t, 256> page;
+  page.fill(0xFF);
+  for (int k : {116, 64, 72, 80, 88}) {  // the five keyboard slots hold 0x01000 .. 0x01004
+    page[2 * k] = 0x00;
+    page[2 * k + 1] = 0x00;
+    page[2 * k + 2] = static_cast<uint8_t>(k);
+    page[2 * k + 3] = 0x10;
+  }
+  installation.SetConfigPage(page);
+  SetProbe(installation, L"CorvilForm", "Pair=1\nResults=1\n");
+  HostRun host(installation);
+  ASSERT_TRUE(host.Started());
+  host.Press(L"bt_NewCorvilProcess");
+  const std::wstring text = host.DialogText();
+  EXPECT_NE(std::wstring::npos, text.find(L"001074")) << "the code of keyboard slot 0";
+  Screenshot(host.Dialog(), L"host-message-device-replaced");
+  host.DismissDialog();
+  EXPECT_EQ(0u, host.ExitCode());
+  EXPECT_EQ(0x2BCDEu, installation.KeyboardSlot(0) & 0x7FFFF);
+}
+
 TEST_F(HostTest, WizardResultsChainIntoTheWizardAndTheManager) {
   HostInstallation installation = Install(L"chaining");
   SetProbe(installation, L"CorvilForm", "Results=1001,1000,1002\n");
@@ -221,8 +245,8 @@ TEST_F(HostTest, WizardResultsChainIntoTheWizardAndTheManager) {
   for (size_t at = wizard.find("wizard result="); at != std::string::npos; at = wizard.find("wizard result=", at + 1)) ++calls;
   EXPECT_EQ(3u, calls);
   // After the manager the buttons are usable again and the program goes on.
-  EXPECT_TRUE(IsWindowEnabled(host.Component(L"bt_NewCorvilProcess")));
-  EXPECT_TRUE(IsWindowEnabled(host.Component(L"bt_OpenCorvilManager")));
+  EXPECT_TRUE(driver::WaitEnabled(host.Component(L"bt_NewCorvilProcess"), true));
+  EXPECT_TRUE(driver::WaitEnabled(host.Component(L"bt_OpenCorvilManager"), true));
   host.Press(L"bt_Close");
   EXPECT_EQ(0u, host.ExitCode());
 }
