@@ -11,6 +11,11 @@ void Panel::SetColor(COLORREF color) {
   Invalidate();
 }
 
+void Panel::SetFlat(bool flat) {
+  flat_ = flat;
+  Invalidate();
+}
+
 bool Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (HandleSelfPaint(message, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (message) {
@@ -27,7 +32,12 @@ void Panel::Paint(HDC dc) {
   RECT area = {0, 0, Width(), Height()};
   BrushHandle brush(CreateSolidBrush(color_));
   FillRect(dc, &area, brush.Get());
-  DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+  if (flat_) {
+    BrushHandle frame(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+    FrameRect(dc, &area, frame.Get());
+  } else {
+    DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+  }
   const std::wstring text = Caption();
   SelectGuard selectFont(dc, GdiFont());
   SetBkMode(dc, TRANSPARENT);

@@ -11,6 +11,9 @@ class Panel : public Control {
 
   COLORREF Color() const { return color_; }
   void SetColor(COLORREF color);
+  // Flat: a one-pixel frame instead of the raised edge.
+  bool Flat() const { return flat_; }
+  void SetFlat(bool flat);
 
  protected:
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -18,6 +21,7 @@ class Panel : public Control {
  private:
   void Paint(HDC dc);
   COLORREF color_;
+  bool flat_ = false;
 };
 
 }  // namespace forms

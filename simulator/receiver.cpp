@@ -1,6 +1,7 @@
 #include "simulator/receiver.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,6 +25,11 @@ constexpr uint32_t kPageWords = 128;
 constexpr uint16_t kRfInfoSelector = 4;
 constexpr uint16_t kPairingStatusSelector = 6;
 
+long long SteadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -44,7 +50,8 @@ Receiver::Receiver(const Scenario& scenario)
     : scenario_(scenario),
       flash_(FactoryFlash(scenario)),
       pairing_(scenario.devices),
-      connected_(scenario.unplugAfter != 0) {
+      connected_(scenario.unplugAfter != 0 && scenario.unplugAfterRfReads != 0),
+      openedAtMs_(SteadyMs()) {
   writeBuffer_.fill(0xFF);
 }
 
@@ -55,11 +62,21 @@ bool Receiver::Open(const std::string& scenarioPath, Receiver** out, std::string
   std::unique_ptr<Receiver> receiver(new Receiver(scenario));
   receiver->imagePath_ = Beside(scenarioPath, scenario.flashImage);
   receiver->transferLogPath_ = Beside(scenarioPath, scenario.transferLog);
+  receiver->rfLogPath_ = Beside(scenarioPath, scenario.rfLog);
+  receiver->unplugFilePath_ = Beside(scenarioPath, scenario.unplugFile);
 
   if (!receiver->transferLogPath_.empty()) {
     FILE* log = std::fopen(receiver->transferLogPath_.c_str(), "ab");
     if (!log) {
       *error = receiver->transferLogPath_ + ": cannot open the transfer log (" + std::strerror(errno) + ")";
+      return false;
+    }
+    std::fclose(log);
+  }
+  if (!receiver->rfLogPath_.empty()) {
+    FILE* log = std::fopen(receiver->rfLogPath_.c_str(), "ab");
+    if (!log) {
+      *error = receiver->rfLogPath_ + ": cannot open the RF-info log (" + std::strerror(errno) + ")";
       return false;
     }
     std::fclose(log);
@@ -93,11 +110,25 @@ std::array<uint8_t, 18> Receiver::DeviceDescriptor() const {
           1};                           // bNumConfigurations
 }
 
-bool Receiver::Connected() const { return connected_; }
+bool Receiver::Connected() const {
+  CheckUnplugFile();
+  return connected_;
+}
+
+// Another process (a tour, a test) pulls the receiver out by creating the file; it stays out even
+// if the file goes again, as a real receiver stays out until it is plugged in anew.
+void Receiver::CheckUnplugFile() const {
+  if (unplugFilePath_.empty() || !connected_) return;
+  if (FILE* file = std::fopen(unplugFilePath_.c_str(), "rb")) {
+    std::fclose(file);
+    connected_ = false;
+  }
+}
 
 bool Receiver::ControlIn(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
                          uint16_t* replyLength) {
   ++transfers_;
+  CheckUnplugFile();
   std::vector<uint8_t> data;
   const bool ok = connected_ && !Refused(wValue) && Execute(wValue, wIndex, wLength, &data);
   if (ok) {
@@ -106,6 +137,13 @@ bool Receiver::ControlIn(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uin
     *replyLength = static_cast<uint16_t>(n);
   }
   if (scenario_.unplugAfter >= 0 && transfers_ >= scenario_.unplugAfter) connected_ = false;
+  if (wValue == kReadRecord && wIndex == kRfInfoSelector) {
+    ++rfReads_;
+    if (scenario_.unplugAfterRfReads >= 0 && rfReads_ >= static_cast<uint32_t>(scenario_.unplugAfterRfReads)) {
+      connected_ = false;
+    }
+    RecordRfRead(lastRfRecord_, ok);
+  }
   Record(wValue, wIndex, wLength, ok);
   return ok;
 }
@@ -190,8 +228,8 @@ bool Receiver::ReadRecord(uint16_t selector, std::vector<uint8_t>* reply) {
   if (selector == kPairingStatusSelector) {
     record = pairing_.ReadStatus();
   } else if (selector == kRfInfoSelector) {
-    record = scenario_.rfInfo;
-    if (!scenario_.signal.empty()) record[1] = scenario_.signal[signalReads_++ % scenario_.signal.size()];
+    record = rfMotion_.Next();
+    lastRfRecord_ = record;
   } else {
     return false;
   }
@@ -236,6 +274,17 @@ void Receiver::Record(uint16_t wValue, uint16_t wIndex, uint16_t wLength, bool o
   std::fclose(file);
 }
 
+// "<read> <ms> <signal> <channel> ok|fail": the read's number from 1, milliseconds since the receiver
+// was opened, byte 1 and byte 2 AND 0x1F as the host passes them on (0 0 for a failed read).
+void Receiver::RecordRfRead(const std::array<uint8_t, 8>& record, bool ok) {
+  if (rfLogPath_.empty()) return;
+  FILE* file = std::fopen(rfLogPath_.c_str(), "ab");
+  if (!file) return;
+  std::fprintf(file, "%u %lld %u %u %s\n", static_cast<unsigned>(rfReads_), SteadyMs() - openedAtMs_,
+               ok ? record[1] : 0u, ok ? (record[2] & 0x1Fu) : 0u, ok ? "ok" : "fail");
+  std::fclose(file);
+}
+
 uint16_t Receiver::Word(uint16_t address) const { return flash_[address]; }
 
 void Receiver::SetWord(uint16_t address, uint16_t value) {
@@ -262,6 +311,7 @@ void Receiver::Unplug() { connected_ = false; }
 uint16_t Receiver::ProductId() const { return scenario_.productId; }
 uint16_t Receiver::VendorId() const { return scenario_.vendorId; }
 uint32_t Receiver::PairingSessions() const { return pairing_.Sessions(); }
+uint32_t Receiver::RfInfoReads() const { return rfReads_; }
 const std::string& Receiver::LastError() const { return lastError_; }
 
 }  // namespace sim

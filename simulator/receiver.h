@@ -8,6 +8,7 @@
 
 #include "simulator/flash_image.h"
 #include "simulator/pairing_script.h"
+#include "simulator/rf_motion.h"
 #include "simulator/scenario.h"
 #include "simulator/sim_usb_device.h"
 
@@ -59,11 +60,13 @@ class Receiver : public SimUsbDevice {
   uint16_t ProductId() const;
   uint16_t VendorId() const;
   uint32_t PairingSessions() const;  // sessions started so far
+  uint32_t RfInfoReads() const;      // RF-info reads answered or refused so far
   // Why the last flash change could not be saved to the image (that command then failed); empty if
   // none failed.
   const std::string& LastError() const;
 
  private:
+  void CheckUnplugFile() const;
   bool Execute(uint16_t wValue, uint16_t wIndex, uint16_t wLength, std::vector<uint8_t>* reply);
   bool Program(uint16_t wIndex);
   bool ErasePage(uint16_t address);
@@ -74,6 +77,7 @@ class Receiver : public SimUsbDevice {
   bool TouchesConfigPage(uint16_t first, uint32_t count) const;
   bool Persist(const FlashWords& before);
   void Record(uint16_t wValue, uint16_t wIndex, uint16_t wLength, bool ok);
+  void RecordRfRead(const std::array<uint8_t, 8>& record, bool ok);
 
   Scenario scenario_;
   FlashWords flash_;
@@ -81,12 +85,17 @@ class Receiver : public SimUsbDevice {
   std::array<uint16_t, 256> parameters_{};
   PairingScript pairing_;
   bool updateMode_ = false;
-  bool connected_;
+  mutable bool connected_;  // also cleared by a look at the pull-out file
   long transfers_ = 0;
-  size_t signalReads_ = 0;
+  RfMotion rfMotion_{scenario_};
+  uint32_t rfReads_ = 0;         // RF-info read requests, refused ones included
+  std::array<uint8_t, 8> lastRfRecord_{};
   std::vector<TransferRecord> log_;
   std::string imagePath_;        // empty: flash kept in memory only
   std::string transferLogPath_;  // empty: no text log
+  std::string rfLogPath_;        // empty: no RF-info log
+  std::string unplugFilePath_;   // empty: none; its existence pulls the receiver out
+  long long openedAtMs_;         // steady clock at construction, for the RF log's times
   std::string lastError_;
 };
 

@@ -170,6 +170,7 @@ bool ApplyReceiver(const IniEntry& e, Scenario* s, std::string* reason) {
   if (SameName(k, "MouseSlot0Fresh")) return ParseBool(e.value, &s->mouseSlot0Fresh, reason);
   if (SameName(k, "FlashImage")) return s->flashImage = e.value, true;
   if (SameName(k, "TransferLog")) return s->transferLog = e.value, true;
+  if (SameName(k, "RfLog")) return s->rfLog = e.value, true;
   *reason = "unknown key \"" + k + "\" in [Receiver]";
   return false;
 }
@@ -185,10 +186,27 @@ bool ApplyPairing(const IniEntry& e, Scenario* s, std::string* reason) {
   return true;
 }
 
+// "low,high,step": 0 <= low <= high <= 255, step 1..255.
+bool ParseDrift(const std::string& text, SignalDrift* drift, std::string* reason) {
+  std::vector<uint8_t> values;
+  if (!ParseNumberList(text, 0xFF, &values, reason)) return false;
+  if (values.size() != 3 || values[0] > values[1] || values[2] == 0) {
+    *reason = "Drift is low,high,step with low <= high and a step of at least 1, found \"" + text + "\"";
+    return false;
+  }
+  *drift = {true, values[0], values[1], values[2]};
+  return true;
+}
+
 bool ApplyRfInfo(const IniEntry& e, Scenario* s, std::string* reason) {
   const std::string& k = e.key;
   if (SameName(k, "Signal")) return ParseNumberList(e.value, 0xFF, &s->signal, reason);
-  if (SameName(k, "Channel")) return ParseInto(e.value, 0x1F, &s->rfInfo[2], reason);
+  if (SameName(k, "Channel")) {
+    if (!ParseNumberList(e.value, 0x1F, &s->channel, reason)) return false;
+    s->rfInfo[2] = s->channel.front();
+    return true;
+  }
+  if (SameName(k, "Drift")) return ParseDrift(e.value, &s->drift, reason);
   if (SameName(k, "Extra")) return ParseInto(e.value, 0xFF, &s->rfInfo[5], reason);
   for (int byte : {0, 3, 4, 6, 7}) {
     if (SameName(k, "Byte" + std::to_string(byte))) return ParseInto(e.value, 0xFF, &s->rfInfo[byte], reason);
@@ -200,6 +218,8 @@ bool ApplyRfInfo(const IniEntry& e, Scenario* s, std::string* reason) {
 bool ApplyFaults(const IniEntry& e, Scenario* s, std::string* reason) {
   const std::string& k = e.key;
   if (SameName(k, "UnplugAfter")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfter, reason);
+  if (SameName(k, "UnplugFile")) return s->unplugFile = e.value, true;
+  if (SameName(k, "UnplugAfterRfReads")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfterRfReads, reason);
   if (SameName(k, "Refuse")) return ParseNumberList(e.value, 0xFFFF, &s->refusedCommands, reason);
   if (SameName(k, "StuckWord")) return ParseNumberList(e.value, 0xFFFF, &s->stuckWords, reason);
   *reason = "unknown key \"" + k + "\" in [Faults]";
@@ -214,7 +234,8 @@ Scenario::Scenario()
       generation(104),
       mouseSlot0Fresh(false),
       rfInfo{},
-      unplugAfter(-1) {}
+      unplugAfter(-1),
+      unplugAfterRfReads(-1) {}
 
 bool ParseScenario(const std::string& text, const std::string& fileName, Scenario* out,
                    std::string* error) {
@@ -254,6 +275,10 @@ bool ParseScenario(const std::string& text, const std::string& fileName, Scenari
       return false;
     }
     if (!e.header) seen[id] = e.line;
+  }
+  if (scenario.drift.on && !scenario.signal.empty()) {
+    *error = fileName + ": [RfInfo] Signal and Drift exclude each other";
+    return false;
   }
   *out = std::move(scenario);
   return true;

@@ -20,6 +20,15 @@ struct ScriptedDevice {
   uint32_t session = 1;    // reports in this pairing session (1 = the first) or a later one
 };
 
+// Byte 1 of the RF-info record moving like a hand carrying the mouse around: from `low` up to `high`
+// by `step` per read, then back down, and so on.
+struct SignalDrift {
+  bool on = false;
+  uint8_t low = 0;
+  uint8_t high = 0;
+  uint8_t step = 1;
+};
+
 constexpr int kNoGeneration = -1;
 constexpr uint32_t kMaxDeviceId = 0x7FFFF;
 
@@ -33,6 +42,7 @@ struct Scenario {
   bool mouseSlot0Fresh;   // factory page holds 0xEEEEEE in mouse slot 0 (words 114, 115)
   std::string flashImage;   // image file, relative to the scenario's folder; empty = memory only
   std::string transferLog;  // text log file, relative to the scenario's folder; empty = none
+  std::string rfLog;        // one line per RF-info read, relative to the scenario's folder; empty = none
 
   // [Pairing]
   std::vector<ScriptedDevice> devices;
@@ -40,9 +50,13 @@ struct Scenario {
   // [RfInfo]
   std::array<uint8_t, 8> rfInfo;  // the RF-info record; byte 1 is taken from `signal` when set
   std::vector<uint8_t> signal;    // byte 1 of successive RF-info reads, repeated cyclically
+  std::vector<uint8_t> channel;   // byte 2 of successive RF-info reads (0..31), repeated cyclically
+  SignalDrift drift;              // byte 1 drifting slowly; excludes `signal`
 
   // [Faults]
   long unplugAfter;                     // pulled out after this many transfers; -1 = never
+  long unplugAfterRfReads;              // pulled out after this many RF-info reads; -1 = never
+  std::string unplugFile;               // pulled out once this file exists (relative to the scenario's folder)
   std::vector<uint16_t> refusedCommands;  // wValues that fail
   std::vector<uint16_t> stuckWords;       // word addresses that neither erase nor program
 };
