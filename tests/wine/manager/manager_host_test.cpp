@@ -3,6 +3,7 @@
 // slots (bit 23 for a switched-off device).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -37,20 +38,56 @@ std::array<uint8_t, 256> Page(const Slots& slots) {
   return page;
 }
 
+// The file opened with every sharing mode, so that the simulator can still replace the image while
+// the test reads it (its save renames a new file over the image).
+std::string ReadShared(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes(1 << 17, '\0');
+  DWORD read = 0;
+  if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
 Slots Flash(const HostInstallation& installation) {
+  const std::string image = ReadShared(installation.Folder() + L"DLL\\Receiver.flash");
   Slots slots{};
-  for (int slot = 0; slot < 5; ++slot) {
-    slots[slot] = installation.MouseSlot(slot);
-    slots[5 + slot] = installation.KeyboardSlot(slot);
+  if (image.size() != (1u << 17)) return slots;
+  const size_t page = static_cast<size_t>(host::kConfigPageAddress) * 2;
+  auto word = [&](int k) {
+    return static_cast<uint32_t>(static_cast<uint8_t>(image[page + 2 * k]) |
+                                 (static_cast<uint8_t>(image[page + 2 * k + 1]) << 8));
+  };
+  auto slot = [&](host::SlotKind kind, int n) {
+    const int k = host::SlotFirstWord(kind, n);
+    return ((word(k) << 16) | word(k + 1)) & 0xFFFFFF;
+  };
+  for (int n = 0; n < 5; ++n) {
+    slots[n] = slot(host::SlotKind::kMouse, n);
+    slots[5 + n] = slot(host::SlotKind::kKeyboard, n);
   }
   return slots;
 }
 
-// The flash reaches `expected` (the host writes it while the manager waits for the answer).
+// The flash reaches `expected` (the host writes it while the manager waits for the answer). Read
+// only while the receiver is quiet (its transfer log stopped growing), and not too often.
 ::testing::AssertionResult FlashBecomes(const HostInstallation& installation, const Slots& expected) {
-  driver::WaitUntil([&] { return Flash(installation) == expected; }, 5000);
-  const Slots now = Flash(installation);
-  if (now == expected) return ::testing::AssertionSuccess();
+  const std::wstring log = installation.Folder() + L"DLL\\Transfers.log";
+  Slots now{};
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    size_t size = ReadShared(log).size();
+    for (;;) {
+      Sleep(250);
+      const size_t later = ReadShared(log).size();
+      if (later == size) break;
+      size = later;
+    }
+    now = Flash(installation);
+    if (now == expected) return ::testing::AssertionSuccess();
+  }
   auto failure = ::testing::AssertionFailure() << "flash slots:";
   for (uint32_t value : now) failure << " " << std::hex << value;
   return failure;
@@ -122,6 +159,8 @@ TEST_F(ManagerThroughHost, CancelAfterThreeChangesRestoresThePageAsOpened) {
   const DWORD pid = host.Process().Id();
 
   dialog_test::WaitShaped(manager);
+  ASSERT_EQ(L"011111", TextOf(manager, L"lb_MouseID1"));
+  ASSERT_EQ(L"033333", TextOf(manager, L"lb_KeyboardID1"));
   ClickLater(manager, L"ck_KeyboardEnable1");  // the last keyboard: asked, answered Yes
   ASSERT_TRUE(Answer(pid, L"FNotabox", L"bt_Yes"));
   Slots expected = opening;
@@ -141,6 +180,37 @@ TEST_F(ManagerThroughHost, CancelAfterThreeChangesRestoresThePageAsOpened) {
   EXPECT_TRUE(FlashBecomes(installation, opening)) << "the page as it was at opening";
   PostMessageW(host.Window(), WM_CLOSE, 0, 0);
   host.ExitCode();
+}
+
+TEST_F(ManagerThroughHost, AReceiverPulledOutBeforeAChangeEndsTheHostAndLosesNoPairing) {
+  // How many transfers it takes to open the manager; the receiver is then pulled out right after
+  // them, so the change's own check finds it gone.
+  size_t transfersToOpen = 0;
+  {
+    HostRun host(installation);
+    HWND manager = OpenManager(host);
+    ASSERT_NE(nullptr, manager);
+    dialog_test::WaitShaped(manager);
+    const std::string log = installation.TransferLog();
+    transfersToOpen = static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
+    ClickLater(manager, L"bt_Cancel");
+    ASSERT_TRUE(dialog_test::WaitClosed(manager));
+    ASSERT_TRUE(host.WaitIdle());
+    PostMessageW(host.Window(), WM_CLOSE, 0, 0);
+    host.ExitCode();
+  }
+  ASSERT_GT(transfersToOpen, 0u);
+  DeleteFileW((installation.Folder() + L"DLL\\Transfers.log").c_str());
+  installation.SetScenario("[Receiver]\nGeneration=104\n[Faults]\nUnplugAfter=" + std::to_string(transfersToOpen) + "\n");
+
+  HostRun host(installation);
+  HWND manager = OpenManager(host);
+  ASSERT_NE(nullptr, manager);
+  dialog_test::WaitShaped(manager);
+  ClickLater(manager, L"ck_MouseEnable2");
+  EXPECT_TRUE(dialog_test::WaitClosed(manager)) << "the refused update closes the manager";
+  EXPECT_NE(0xDEAD0000u, host.ExitCode()) << "the host ends";
+  EXPECT_TRUE(FlashBecomes(installation, opening)) << "no pairing is lost";
 }
 
 }  // namespace
