@@ -66,7 +66,8 @@ TFCorvilManager::TFCorvilManager(HWND owner, uint16_t languageId, const std::wst
   for (forms::Label* heading : {&lb_PenColor, &lb_MouseStatus, &lb_MouseRemoveID, &lb_MouseID, &lb_MouseName,
                                 &lb_KeyboardStatus, &lb_KeyboardRemoveID, &lb_KeyboardID, &lb_KeyboardName,
                                 &lb_DisplayMouseNameType}) {
-    heading->SetFont({L"Tahoma", 13, true, kHeading});
+    // Regular weight: the longest headings (Russian, Turkish) then fit their columns.
+    heading->SetFont({L"Tahoma", 13, false, kHeading});
   }
   bt_Close.SetTag(22003);
   bt_OK.SetTag(22001);
@@ -131,19 +132,19 @@ void TFCorvilManager::BuildRows() {
     for (int slot = 1; slot <= kSlots; ++slot) {
       SlotControls& row = Row(kind, slot);
       const int top = (mouse ? kMouseFirstRowTop : kKeyboardFirstRowTop) + (slot - 1) * kRowStep;
-      if (mouse) row.pen = std::make_unique<forms::Label>(*this, Numbered(L"lb_MousePen", slot), forms::Bounds{30, top + 1, 26, 16});
+      if (mouse) row.pen = std::make_unique<forms::Label>(*this, Numbered(L"lb_MousePen", slot), forms::Bounds{28, top + 1, 26, 16});
       row.enable = std::make_unique<forms::CheckBox>(*this, Numbered((L"ck_" + device + L"Enable").c_str(), slot),
-                                                     forms::Bounds{106, top + 2, 13, 13});
+                                                     forms::Bounds{104, top + 2, 13, 13});
       row.enable->SetTag(kCheckTag);
       row.activate = std::make_unique<forms::Label>(*this, Numbered((L"lb_" + device + L"Activate").c_str(), slot),
-                                                    forms::Bounds{124, top + 1, 60, 16});
+                                                    forms::Bounds{121, top + 1, 53, 16});
       row.remove = std::make_unique<forms::Button>(*this, Numbered((L"bt_" + device + L"Remove").c_str(), slot),
-                                                   forms::Bounds{188, top - 1, 64, 20});
+                                                   forms::Bounds{178, top - 1, 64, 20});
       row.remove->SetTag(kRemoveTag);
       row.id = std::make_unique<forms::Label>(*this, Numbered((L"lb_" + device + L"ID").c_str(), slot),
-                                              forms::Bounds{258, top + 1, 74, 16});
+                                              forms::Bounds{250, top + 1, 96, 16});
       row.name = std::make_unique<forms::Label>(*this, Numbered((L"lb_" + device + L"Name").c_str(), slot),
-                                                forms::Bounds{336, top, 196, 18});
+                                                forms::Bounds{350, top, 184, 18});
       row.name->SetAutoSize(false);  // an empty name can still be clicked
       row.activate->OnMouseDown = [this](forms::MouseButton b, int x, int y) { FormMouseDown(b, x, y); };
       row.id->OnMouseDown = row.activate->OnMouseDown;

@@ -46,14 +46,14 @@ class TFCorvilManager : public forms::Form {
   forms::Label lb_Notes{*this, L"lb_Notes", {84, 64, 314, 48}};
   std::array<std::unique_ptr<forms::Label>, 7> lb_Notes_;  // lb_Notes_1 .. lb_Notes_7
   forms::Label lb_PenColor{*this, L"lb_PenColor", {16, 120, 40, 16}};
-  forms::Label lb_MouseStatus{*this, L"lb_MouseStatus", {104, 120, 80, 16}};
-  forms::Label lb_MouseRemoveID{*this, L"lb_MouseRemoveID", {188, 120, 66, 16}};
-  forms::Label lb_MouseID{*this, L"lb_MouseID", {258, 120, 76, 16}};
-  forms::Label lb_MouseName{*this, L"lb_MouseName", {336, 120, 196, 16}};
-  forms::Label lb_KeyboardStatus{*this, L"lb_KeyboardStatus", {104, 286, 80, 16}};
-  forms::Label lb_KeyboardRemoveID{*this, L"lb_KeyboardRemoveID", {188, 286, 66, 16}};
-  forms::Label lb_KeyboardID{*this, L"lb_KeyboardID", {258, 286, 76, 16}};
-  forms::Label lb_KeyboardName{*this, L"lb_KeyboardName", {336, 286, 196, 16}};
+  forms::Label lb_MouseStatus{*this, L"lb_MouseStatus", {104, 120, 72, 16}};
+  forms::Label lb_MouseRemoveID{*this, L"lb_MouseRemoveID", {178, 120, 70, 16}};
+  forms::Label lb_MouseID{*this, L"lb_MouseID", {250, 120, 96, 16}};
+  forms::Label lb_MouseName{*this, L"lb_MouseName", {350, 120, 184, 16}};
+  forms::Label lb_KeyboardStatus{*this, L"lb_KeyboardStatus", {104, 286, 72, 16}};
+  forms::Label lb_KeyboardRemoveID{*this, L"lb_KeyboardRemoveID", {178, 286, 70, 16}};
+  forms::Label lb_KeyboardID{*this, L"lb_KeyboardID", {250, 286, 96, 16}};
+  forms::Label lb_KeyboardName{*this, L"lb_KeyboardName", {350, 286, 184, 16}};
   std::array<SlotControls, kSlots> mouseRows;
   std::array<SlotControls, kSlots> keyboardRows;
   forms::Label lb_NoDeviceString{*this, L"lb_NoDeviceString", {400, 452, 100, 16}};
