@@ -29,7 +29,7 @@ struct NameFileOps {
   // Replaces `to` by `from` in one step (MoveFileEx with replace-existing); false on failure.
   std::function<bool(const std::wstring& from, const std::wstring& to)> replace;
   std::function<void(const std::wstring& path)> remove;
-  // Creates the folder if missing (one level); false when it neither exists nor can be made.
+  // Creates the folder and any missing parent; false when it neither exists nor can be made.
   std::function<bool(const std::wstring& folder)> makeFolder;
 };
 

@@ -33,7 +33,13 @@ NameFileOps Win32NameFileOps() {
   };
   ops.remove = [](const std::wstring& path) { DeleteFileW(path.c_str()); };
   ops.makeFolder = [](const std::wstring& folder) {
-    return CreateDirectoryW(folder.c_str(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS;
+    // Every missing level, from the top down (a fresh profile may lack even its Roaming folder).
+    for (size_t slash = folder.find(L'\\', 3); slash != std::wstring::npos; slash = folder.find(L'\\', slash + 1)) {
+      CreateDirectoryW(folder.substr(0, slash).c_str(), nullptr);
+    }
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   };
   return ops;
 }
