@@ -132,7 +132,7 @@ void TFCorvilManager::BuildRows() {
     for (int slot = 1; slot <= kSlots; ++slot) {
       SlotControls& row = Row(kind, slot);
       const int top = (mouse ? kMouseFirstRowTop : kKeyboardFirstRowTop) + (slot - 1) * kRowStep;
-      if (mouse) row.pen = std::make_unique<forms::Label>(*this, Numbered(L"lb_MousePen", slot), forms::Bounds{28, top + 1, 26, 16});
+      if (mouse) row.pen = std::make_unique<forms::Label>(*this, Numbered(L"lb_MousePen", slot), forms::Bounds{30, top + 1, 26, 16});
       row.enable = std::make_unique<forms::CheckBox>(*this, Numbered((L"ck_" + device + L"Enable").c_str(), slot),
                                                      forms::Bounds{104, top + 2, 13, 13});
       row.enable->SetTag(kCheckTag);
