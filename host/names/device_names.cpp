@@ -125,6 +125,9 @@ DeviceNames::DeviceNames(NameFileOps ops, std::wstring folder) : ops_(std::move(
 void DeviceNames::Load() {
   names_.clear();
   std::string bytes;
+  // No folder (no per-user application-data folder): names are not kept, and no file is ever
+  // looked for relative to the current directory.
+  if (folder_.empty()) return;
   if (!ops_.read || !ops_.read(folder_ + kFileName, &bytes)) return;
   if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
   int section = -1;
@@ -215,7 +218,7 @@ std::string DeviceNames::Serialize() const {
 }
 
 bool DeviceNames::Save() {
-  if (!ops_.write || !ops_.replace) return false;
+  if (folder_.empty() || !ops_.write || !ops_.replace) return false;
   if (ops_.makeFolder && !ops_.makeFolder(folder_)) return false;
   const std::wstring target = folder_ + kFileName;
   const std::wstring fresh = target + L".new";

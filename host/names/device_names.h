@@ -41,6 +41,7 @@ class DeviceNames {
   static constexpr size_t kMaxNameLength = 15;  // what a device table slot holds
 
   // `folder` ends with a backslash (e.g. "C:\Users\me\AppData\Roaming\Tandra\"). Loads the file.
+  // An empty folder keeps names in memory only: nothing is read or written.
   DeviceNames(NameFileOps ops, std::wstring folder);
 
   // The stored name of a device (bits 0-18 of `id` are the code); "" when none.

@@ -114,6 +114,16 @@ TEST(DeviceNames, AFailedSaveLeavesThePreviousFileWhole) {
   EXPECT_EQ(before, fs.files[kPath]);
 }
 
+TEST(DeviceNames, WithoutAUserFolderNothingIsReadOrWritten) {
+  MemoryFiles fs;
+  fs.files[L"DeviceNames.ini"] = "[Mouse]\n011111=planted in the current folder\n";
+  DeviceNames names(fs.Ops(), L"");
+  EXPECT_EQ(0u, names.Count());
+  names.SetName(DeviceKind::kMouse, 0x11111, L"Desk mouse");
+  EXPECT_FALSE(names.Save());
+  EXPECT_EQ(0, fs.writes);
+}
+
 TEST(DeviceNames, NamesAreCleanedAndCutToWhatASlotHolds) {
   MemoryFiles fs;
   DeviceNames names(fs.Ops(), kFolder);
