@@ -6,6 +6,7 @@
 
 #include "framework/core/plugin_contract.h"
 #include "framework/win32/plugin_library.h"
+#include "plugins/manager/core/manager_model.h"
 
 namespace manager {
 namespace {
@@ -41,7 +42,7 @@ int32_t ManagerDialogs::Ask(const std::wstring& question) const {
   SetCurrentDirectoryW(pluginFolder_.c_str());
   if (!shown) {
     Missing();
-    return -1;
+    return kNotAsked;
   }
   return answer;
 }

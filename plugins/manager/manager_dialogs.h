@@ -13,7 +13,7 @@ class ManagerDialogs {
 
   // A message that only informs. A missing dialog shows nothing (a warning beep).
   void Inform(const std::wstring& text) const;
-  // 1 yes, 0 no, negative no answer; a dialog that cannot be loaded gives no answer.
+  // 1 yes, 0 no, negative no answer; kNotAsked when the dialog cannot be loaded.
   int32_t Ask(const std::wstring& question) const;
   // True with *text replaced when the user accepted; a dialog that cannot be loaded keeps *text.
   bool Edit(const std::wstring& prompt, std::wstring* text, int maxLength) const;

@@ -114,9 +114,10 @@ void ManagerModel::KeyboardBoxClicked(int slot, bool checkedNow) {
   if (!shown_ || closeRequested_ || !ValidSlot(slot)) return;
   rows_.keyboards[slot - 1].checked = checkedNow;
   if (CheckedCount(Kind::kKeyboard) == 0) {
-    const int32_t answer = ports_.ask ? ports_.ask(texts_.keyboardDisableYesNo) : -1;
+    const int32_t answer = ports_.ask ? ports_.ask(texts_.keyboardDisableYesNo) : kNotAsked;
     // 1 keeps the box clear; another answer ticks it again; no answer leaves it as the user set it.
-    if (answer >= 0 && answer != 1) rows_.keyboards[slot - 1].checked = true;
+    // A question that could not be asked at all is not a yes: the last keyboard stays on.
+    if ((answer >= 0 && answer != 1) || answer == kNotAsked) rows_.keyboards[slot - 1].checked = true;
   }
   CollectShown();
   SendUpdate();
@@ -136,7 +137,7 @@ void ManagerModel::RemoveClicked(Kind kind, int slot) {
     }
   }
   const int32_t answer =
-      ports_.ask ? ports_.ask(kind == Kind::kMouse ? texts_.mouseRemoveYesNo : texts_.keyboardRemoveYesNo) : -1;
+      ports_.ask ? ports_.ask(kind == Kind::kMouse ? texts_.mouseRemoveYesNo : texts_.keyboardRemoveYesNo) : kNotAsked;
   if (answer == 1) Remove(kind, slot);
 }
 

@@ -58,12 +58,15 @@ struct ManagerPorts {
   std::function<int32_t(contract::TCorvilManagerParams* accepted, contract::TCorvilManagerParams* wanted)> insert;
   // Ackbox: a message that only informs.
   std::function<void(const std::wstring& text)> inform;
-  // Notabox: 1 yes, 0 (or another non-negative value) no, negative no answer (also when the dialog
-  // cannot be shown).
+  // Notabox: 1 yes, 0 (or another non-negative value) no, negative no answer; kNotAsked when the
+  // dialog could not be shown at all.
   std::function<int32_t(const std::wstring& question)> ask;
   // Querent: true with *text replaced when the user accepted; false leaves *text.
   std::function<bool(const std::wstring& prompt, std::wstring* text, int maxLength)> edit;
 };
+
+// The question dialog could not be shown: no answer, and nothing the question guards may change.
+constexpr int32_t kNotAsked = INT32_MIN;
 
 // Results of the manager's entry.
 constexpr int32_t kClosedOtherwise = 0;

@@ -170,7 +170,7 @@ TEST_F(ManagerModelTest, RemovalNeedsAYes) {
   Put(table, Kind::kMouse, 1, kD1, L"D1");
   Put(table, Kind::kKeyboard, 1, kK1, L"K1");
   Put(table, Kind::kKeyboard, 2, kK2, L"K2");
-  for (int32_t notYes : {0, 2, -1}) {  // no, another value, no answer (or Notabox missing)
+  for (int32_t notYes : {0, 2, -1, manager::kNotAsked}) {  // no, another value, no answer, Notabox missing
     answer = notYes;
     Open().RemoveClicked(Kind::kKeyboard, 1);
     EXPECT_TRUE(inserts.empty()) << notYes;
@@ -270,7 +270,7 @@ TEST_F(ManagerModelTest, TheLastKeyboardAsksAndEachAnswerDecidesTheBox) {
   struct Case {
     int32_t answer;
     int32_t sent;
-  } cases[] = {{1, disabled}, {0, kK1}, {-1, disabled}};
+  } cases[] = {{1, disabled}, {0, kK1}, {-1, disabled}, {manager::kNotAsked, kK1}};
   for (const Case& c : cases) {
     table.keyboardIds[0] = kK1;
     inserts.clear();

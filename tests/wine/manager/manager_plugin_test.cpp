@@ -187,23 +187,26 @@ TEST_F(ManagerPlugin, MissingDialogLibrariesChangeNothingAndEndNothing) {
   forms.Remove(L"Querent\\Querent.dll");
   forms.Remove(L"Ackbox\\Ackbox.dll");
   const host::TPairedDeviceTable opened = host.table;
-  bool mouseTicked = false;
+  bool mouseTicked = false, keyboardTicked = false;
   std::wstring name;
   const DialogRun run = Open([&](HWND f) {
     ClickNow(f, L"bt_KeyboardRemove1");  // no question: nothing removed
     ClickNow(f, L"bt_MouseRemove2");
+    ClickNow(f, L"ck_KeyboardEnable1");  // the last keyboard: not asked, so it stays on
     ClickNow(f, L"ck_MouseEnable1");     // the last mouse: no message, still refused
     mouseTicked = IsTicked(f, L"ck_MouseEnable1");
+    keyboardTicked = IsTicked(f, L"ck_KeyboardEnable1");
     ClickLabel(f, L"lb_MouseName1");     // no text input: the name stays
-    driver::WaitUntil([&] { return !host.inserts.empty(); }, 3000);
+    driver::WaitUntil([&] { return host.inserts.size() == 2; }, 3000);
     name = TextOf(f, L"lb_MouseName1");
     ClickNow(f, L"bt_OK");
   });
   EXPECT_TRUE(run.appeared);
   EXPECT_EQ(manager::kClosedKeeping, run.result);
   EXPECT_TRUE(mouseTicked);
+  EXPECT_TRUE(keyboardTicked);
   EXPECT_EQ(L"Main", name);
-  ASSERT_EQ(1u, host.inserts.size()) << "only the rename's update, with the table unchanged";
+  ASSERT_EQ(2u, host.inserts.size()) << "the keyboard's and the rename's updates, the table unchanged";
   EXPECT_EQ(0, std::memcmp(&opened, &host.table, sizeof(opened)));
   EXPECT_TRUE(dialog_test::SameFolder(forms.Root() + L"CorvilManager\\", dialog_test::CurrentFolder()));
 }
