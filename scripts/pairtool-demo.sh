@@ -19,7 +19,7 @@ if [ -n "${DISPLAY:-}" ]; then
     "$SUITE_ROOT/scripts/wine-run.sh" "$demo/Vantrel_PairingTool.exe"
 fi
 
-out=$SUITE_BUILD/tour
+out=$SUITE_BUILD/tour/pairtool
 rm -rf "$out" && mkdir -p "$out"
 "$SUITE_ROOT/scripts/wine-session.sh" "$build/wine-state" \
   "$SUITE_ROOT/scripts/wine-run.sh" "$build/tests/wine/pairtool/pairtool_tour.exe" "Z:${out//\//\\}" "$out"

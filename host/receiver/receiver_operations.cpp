@@ -32,6 +32,24 @@ bool ReadConfigPage(TQUARN& quarn, ConfigPageWords* page) {
   return quarn.ReadPage(kConfigPageAddress, page->data());
 }
 
+constexpr uint32_t kIdBits = 0x7FFFF;
+
+// The slot chosen for `id` held another device: every slot was taken.
+void NoteReplacement(const ConfigPageWords& page, SlotKind kind, int slot, uint32_t id,
+                     StoreReport* report) {
+  if (report == nullptr) return;
+  const uint32_t previous = SlotValue(page, kind, slot);
+  if (!SlotIsFree(kind, slot, previous) && (previous & kIdBits) != (id & kIdBits)) {
+    report->replaced = true;
+    report->replacedId = previous & kIdBits;
+  }
+}
+
+bool Stored(bool written, StoreReport* report) {
+  if (!written && report != nullptr) report->storeFailed = true;
+  return written;
+}
+
 }  // namespace
 
 void SleepMilliseconds(uint32_t milliseconds) {
@@ -46,7 +64,8 @@ bool StartPairing(TQUARN& quarn, PairParameterTable& parameters, const Wait& wai
 
 bool StopPairing(TQUARN& quarn) { return quarn.SetPairing(kPairingStop); }
 
-bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait) {
+bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait,
+                 StoreReport* report) {
   uint8_t status[kRecordBytes] = {};
   uint8_t rfInfo[kRecordBytes] = {};
   if (!quarn.ReadRecord(kRecordPairingStatus, status)) return false;
@@ -56,13 +75,14 @@ bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait) {
   int32_t polledType = kPolledNothing;
   uint32_t polledId = 0;
   if (decoded.mouseReported) {
-    if (!StoreMouse(quarn, decoded.mouseId, decoded.mouseAttribute, rfInfo[kRfPairingByte], wait)) {
+    if (!StoreMouse(quarn, decoded.mouseId, decoded.mouseAttribute, rfInfo[kRfPairingByte], wait,
+                    report)) {
       return false;
     }
     polledType = kPolledMouse;
     polledId = decoded.mouseId;
   } else if (decoded.keyboardReported) {
-    if (!StoreKeyboard(quarn, decoded.keyboardId, wait)) return false;
+    if (!StoreKeyboard(quarn, decoded.keyboardId, wait, report)) return false;
     polledType = kPolledKeyboard;
     polledId = decoded.keyboardId;
   }
@@ -71,28 +91,32 @@ bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait) {
   return true;
 }
 
-bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte, const Wait& wait) {
+bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte, const Wait& wait,
+                StoreReport* report) {
   ConfigPageWords original{};
-  if (!ReadConfigPage(quarn, &original)) return false;
+  if (!ReadConfigPage(quarn, &original)) return Stored(false, report);
 
   ConfigPageWords updated = original;
   const int slot = ChooseSlot(original, SlotKind::kMouse, id);
+  NoteReplacement(original, SlotKind::kMouse, slot, id, report);
   const int k = SlotFirstWord(SlotKind::kMouse, slot);
   PutSlotValue(&updated, SlotKind::kMouse, slot, id);
   updated[k + 4] = static_cast<uint16_t>((attribute & kMouseAttributeBits) << 8);
   updated[k + 5] = rfByte;
   updated[kMouseFlagWord] =
       static_cast<uint16_t>((updated[kMouseFlagWord] & 0xFF00) | AttributeFlagByte(attribute));
-  return RewriteConfigPage(quarn, original, updated, wait);
+  return Stored(RewriteConfigPage(quarn, original, updated, wait), report);
 }
 
-bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait) {
+bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait, StoreReport* report) {
   ConfigPageWords original{};
-  if (!ReadConfigPage(quarn, &original)) return false;
+  if (!ReadConfigPage(quarn, &original)) return Stored(false, report);
 
   ConfigPageWords updated = original;
-  PutSlotValue(&updated, SlotKind::kKeyboard, ChooseSlot(original, SlotKind::kKeyboard, id), id);
-  return RewriteConfigPage(quarn, original, updated, wait);
+  const int slot = ChooseSlot(original, SlotKind::kKeyboard, id);
+  NoteReplacement(original, SlotKind::kKeyboard, slot, id, report);
+  PutSlotValue(&updated, SlotKind::kKeyboard, slot, id);
+  return Stored(RewriteConfigPage(quarn, original, updated, wait), report);
 }
 
 void ReadDeviceList(TQUARN& quarn, TPairedDeviceTable* list) {

@@ -22,20 +22,29 @@ constexpr int32_t kPolledNothing = -1;
 constexpr int32_t kPolledMouse = 1;
 constexpr int32_t kPolledKeyboard = 2;
 
+// What storing a newly paired device did besides storing it.
+struct StoreReport {
+  bool storeFailed = false;  // the page could not be read or did not verify
+  bool replaced = false;     // every slot was taken: the device took slot 0 from another one
+  uint32_t replacedId = 0;   // that other device's 19-bit identifier
+};
+
 // Sets the next pairing parameter, then switches pairing mode on.
 bool StartPairing(TQUARN& quarn, PairParameterTable& parameters = ProcessPairParameters(),
                   const Wait& wait = SleepMilliseconds);
 bool StopPairing(TQUARN& quarn);
 // Reads the pairing status and stores a device that has reported (the mouse first). Success with
 // type -1 and identifier 0 while nothing has reported.
-bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait = SleepMilliseconds);
+bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait = SleepMilliseconds,
+                 StoreReport* report = nullptr);
 
 // Store the identifier in a free slot, or in the slot that already holds it. False when the page
 // cannot be read or the new page does not verify; in the latter case the page as it was read has
 // been written back, so the other pairings survive.
 bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte,
-                const Wait& wait = SleepMilliseconds);
-bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait = SleepMilliseconds);
+                const Wait& wait = SleepMilliseconds, StoreReport* report = nullptr);
+bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait = SleepMilliseconds,
+                   StoreReport* report = nullptr);
 
 // The ten slots; names empty.
 void ReadDeviceList(TQUARN& quarn, TPairedDeviceTable* list);

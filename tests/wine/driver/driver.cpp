@@ -25,13 +25,16 @@ struct ProcessSearch {
   DWORD processId;
   const std::wstring* caption;
   HWND found;
+  bool byFormName = false;
 };
 
 BOOL CALLBACK MatchTopWindow(HWND window, LPARAM context) {
   auto* search = reinterpret_cast<ProcessSearch*>(context);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && GetText(window) == *search->caption) {
+  if (owner != search->processId) return TRUE;
+  const std::wstring key = search->byFormName ? forms::ComponentName(window) : GetText(window);
+  if (key == *search->caption && (!search->byFormName || IsWindowVisible(window))) {
     search->found = window;
     return FALSE;
   }
@@ -56,6 +59,15 @@ BOOL CALLBACK MatchName(HWND window, LPARAM context) {
 
 HWND FindTopWindowOfProcess(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
   ProcessSearch search{processId, &caption, nullptr};
+  WaitUntil([&] {
+    EnumWindows(&MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  }, timeoutMs);
+  return search.found;
+}
+
+HWND FindFormOfProcess(DWORD processId, const std::wstring& formName, DWORD timeoutMs) {
+  ProcessSearch search{processId, &formName, nullptr, true};
   WaitUntil([&] {
     EnumWindows(&MatchTopWindow, reinterpret_cast<LPARAM>(&search));
     return search.found != nullptr;

@@ -18,6 +18,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaul
 HWND FindTopWindow(const std::wstring& caption, DWORD timeoutMs = kDefaultTimeoutMs);
 // Same, limited to windows of the given process (two runs may show equal captions).
 HWND FindTopWindowOfProcess(DWORD processId, const std::wstring& caption, DWORD timeoutMs = kDefaultTimeoutMs);
+// A visible top-level form of the process by its form name (the "ComponentName" of the form's
+// window), for forms whose caption depends on the language; null on timeout.
+HWND FindFormOfProcess(DWORD processId, const std::wstring& formName, DWORD timeoutMs = kDefaultTimeoutMs);
 // The descendant of `root` whose "ComponentName" property is `name`; null when there is none.
 HWND FindComponent(HWND root, const std::wstring& name);
 // The direct children of a window in z-order (GW_CHILD, GW_HWNDNEXT).

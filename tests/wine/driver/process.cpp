@@ -2,12 +2,13 @@
 
 namespace driver {
 
-Process::Process(const std::wstring& exe, const std::wstring& arguments) {
+Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingFolder) {
   std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
                       &info)) {
     return;
   }

@@ -10,7 +10,8 @@ namespace driver {
 class Process {
  public:
   // Starts `exe` with the argument text `arguments` (quoted by the caller as needed).
-  Process(const std::wstring& exe, const std::wstring& arguments);
+  // `workingFolder` "" keeps this process's current directory.
+  Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingFolder = L"");
   ~Process();  // terminates a process still running: a failed test leaves nothing behind
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;

@@ -1,0 +1,44 @@
+// Tandra_Technology.exe: one running copy, its main window, the message loop.
+#include <windows.h>
+
+#include "forms/forms.h"
+#include "framework/win32/plugin_library.h"
+#include "host/app/tandra_form.h"
+
+// The main form, exported for the plug-ins that look for it by name (Tandra_Technology.def).
+extern "C" {
+hostapp::TTandraTechnology* TandraTechnology = nullptr;
+}
+
+namespace {
+
+constexpr wchar_t kMutexName[] = L"TandraTechnologyExe";
+constexpr int kAlreadyRunning = -1;
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, kMutexName);
+  if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
+    return kAlreadyRunning;
+  }
+  // Every library is loaded by full path from the program's own tree; a library planted in the
+  // current folder must never be picked up.
+  framework::RemoveCurrentDirectoryFromDllSearch();
+
+  int exitCode = 0;
+  try {
+    forms::Application::Initialize();
+    const hostapp::HostFolders folders = hostapp::FoldersOfProgram(framework::ModuleFolder(nullptr));
+    hostapp::TTandraTechnology form(folders, GetUserDefaultLangID());
+    TandraTechnology = &form;
+    form.FireCreate();
+    exitCode = forms::Application::Run(form);
+    TandraTechnology = nullptr;
+  } catch (...) {
+    forms::Application::HandleCurrentException();
+  }
+  if (mutex != nullptr) CloseHandle(mutex);
+  return exitCode;
+}

@@ -1,0 +1,225 @@
+#include "host/main/host_controller.h"
+
+#include <cstring>
+
+#include "host/main/host_texts.h"
+#include "pairtool/usb/receiver_protocol.h"
+
+namespace host {
+namespace {
+
+constexpr int kRfSignalByte = 1;
+constexpr int kRfChannelByte = 2;
+constexpr uint8_t kRfChannelBits = 0x1F;
+constexpr uint32_t kIdBits = 0x7FFFF;
+
+}  // namespace
+
+std::wstring DeviceCode(uint32_t id) {
+  static const wchar_t kDigits[] = L"0123456789ABCDEF";
+  std::wstring code(6, L'0');
+  id &= kIdBits;
+  for (int i = 5; i >= 0; --i, id >>= 4) code[i] = kDigits[id & 0xF];
+  return code;
+}
+
+HostController::HostController(TDeviceLibrary& library, HostView& view,
+                               const RequestMessages& messages, uint16_t languageId,
+                               PairParameterTable& parameters)
+    : library_(library), view_(view), messages_(messages), languageId_(languageId),
+      parameters_(parameters) {}
+
+void HostController::ShowText(const wchar_t* key) { view_.ShowMessage(view_.Text(key)); }
+
+bool HostController::CheckReceiver() {
+  std::u16string path;
+  uint16_t tag = 0;
+  const int32_t count = library_.FindReceiver(0, &path, &tag);
+  receiverUsable_ = false;
+  if (count == 1) {
+    quarn_ = TQUARN(&library_, path, tag);
+    const int generation = quarn_.ReadGeneration();
+    if (generation >= kOldestGeneration) {
+      receiverUsable_ = true;
+    } else if (generation == 0) {
+      // The receiver went away or does not answer between the look-up and the read.
+      ShowText(kNoDongleExists);
+    } else {
+      ShowText(kDongleNotSupported);
+    }
+  } else if (count == 0) {
+    ShowText(kNoDongleExists);
+  } else if (count > 1) {
+    ShowText(kMultipleDongle);
+  } else {
+    ShowText(kDeviceLibraryMissing);
+  }
+  return receiverUsable_;
+}
+
+void HostController::FillHead(contract::RecordHead* head) const {
+  head->languageId = languageId_;
+  std::memset(head->textVariant, 0, sizeof(head->textVariant));
+  head->hostWindow = static_cast<contract::WindowField>(hostWindow_);
+}
+
+int32_t HostController::RunWizard() {
+  contract::WizardParams record{};
+  FillHead(&record.head);
+  record.reserved = 0;
+  record.deviceId = 0;
+  record.deviceType = 0;
+  record.deviceName[0] = 0;
+  record.previousDeviceType = rememberedDeviceType_;
+
+  storeFailed_ = false;
+  replaced_ = false;
+  int32_t result = -1;
+  if (!view_.CallWizard(&record, &result)) {
+    ShowText(kPluginMissing);
+    return -1;
+  }
+  if (result >= 0) rememberedDeviceType_ = record.deviceType;
+  ReportPairingStores();
+  return result;
+}
+
+void HostController::ReportPairingStores() {
+  if (storeFailed_) ShowText(kDeviceNotStored);
+  if (replaced_) {
+    std::wstring text = view_.Text(kDeviceReplaced);
+    const size_t mark = text.find(L"%s");
+    if (mark != std::wstring::npos) text.replace(mark, 2, DeviceCode(replacedId_));
+    view_.ShowMessage(text);
+  }
+  storeFailed_ = false;
+  replaced_ = false;
+}
+
+void HostController::NewPairing() {
+  for (;;) {
+    if (!CheckReceiver()) return;
+    const int32_t result = RunWizard();
+    if (result == -1) return;  // no wizard: the window stays as it was
+    if (result == contract::kWizardOpenManager) {
+      view_.SetPairingButtonsEnabled(false);
+      OpenManager();
+      view_.SetPairingButtonsEnabled(true);
+      return;
+    }
+    if (result == contract::kWizardAgain || result == contract::kWizardPairAnother) continue;
+    view_.CloseMainWindow();
+    return;
+  }
+}
+
+void HostController::OpenManager() {
+  if (!CheckReceiver()) return;
+  view_.ProcessMessages();
+
+  contract::TCorvilManagerParams record{};
+  FillHead(&record.head);
+  record.receiverCount = 1;
+  record.selectedReceiver = 0;
+  record.displayMode = contract::kShowMouseNames;
+  TPairedDeviceTable first{};
+  TPairedDeviceTable second{};
+  ReadDeviceList(quarn_, &first);
+  wait_(kSecondTableDelayMs);
+  ReadDeviceList(quarn_, &second);
+  record.tables = &first;
+  record.secondTable = &second;
+
+  CheckReceiver();
+  changeNotStored_ = false;
+  int32_t result = 0;
+  if (!view_.CallManager(&record, &result)) {
+    ShowText(kPluginMissing);
+    return;
+  }
+  if (changeNotStored_) ShowText(kChangeNotStored);
+  changeNotStored_ = false;
+}
+
+void HostController::OpenSignalDisplay() {
+  if (!CheckReceiver()) return;
+  view_.ProcessMessages();
+  contract::GaugeParams record{};
+  FillHead(&record.head);
+  record.receiverPresent = CheckReceiver() ? 1 : 0;
+  int32_t result = 0;
+  if (!view_.CallGauge(&record, &result)) ShowText(kPluginMissing);
+}
+
+bool HostController::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
+                                   intptr_t* result) {
+  if (message == 0) return false;
+  intptr_t reply = 0;
+  if (message == messages_.pairStart) {
+    reply = PairStart();
+  } else if (message == messages_.pairGetId) {
+    reply = PairGetId(wParam);
+  } else if (message == messages_.pairStop) {
+    reply = PairStop();
+  } else if (message == messages_.managerInsert) {
+    reply = ManagerInsert(reinterpret_cast<const contract::TCorvilManagerParams*>(wParam),
+                          reinterpret_cast<const contract::TCorvilManagerParams*>(lParam));
+  } else if (message == messages_.requestRfInfo) {
+    RequestRfInfo(wParam);
+  } else {
+    return false;
+  }
+  if (result != nullptr) *result = reply;
+  return true;
+}
+
+intptr_t HostController::PairStart() { return StartPairing(quarn_, parameters_, wait_) ? 1 : 0; }
+
+intptr_t HostController::PairGetId(WindowRef window) {
+  int32_t type = kPolledNothing;
+  uint32_t id = 0;
+  StoreReport report;
+  const bool polled = PollPairing(quarn_, &type, &id, wait_, &report);
+  if (report.storeFailed) storeFailed_ = true;
+  if (!polled) return 0;
+  if (report.replaced) {
+    replaced_ = true;
+    replacedId_ = report.replacedId;
+  }
+  view_.PostReturnId(window, type, id);
+  return 1;
+}
+
+intptr_t HostController::PairStop() { return StopPairing(quarn_) ? 1 : 0; }
+
+intptr_t HostController::ManagerInsert(const contract::TCorvilManagerParams* accepted,
+                                       const contract::TCorvilManagerParams* wanted) {
+  uint8_t rfInfo[receiver::kRecordBytes] = {};
+  if (!quarn_.ReadRecord(receiver::kRecordRfInfo, rfInfo)) {
+    view_.CloseMainWindow();
+    return contract::kInsertRefused;
+  }
+  if (accepted == nullptr || wanted == nullptr || accepted->tables == nullptr ||
+      wanted->tables == nullptr) {
+    return contract::kInsertRefused;
+  }
+  if (!UpdateDeviceList(quarn_, *accepted->tables, *wanted->tables, wait_)) {
+    // The page as it was has been written back; the manager must not believe the change arrived.
+    changeNotStored_ = true;
+    return contract::kInsertRefused;
+  }
+  return 0;
+}
+
+void HostController::RequestRfInfo(WindowRef window) {
+  rfInfoWindow_ = window;
+  uint8_t rfInfo[receiver::kRecordBytes] = {};
+  if (!quarn_.ReadRecord(receiver::kRecordRfInfo, rfInfo)) {
+    view_.SendDeviceRemove(rfInfoWindow_);
+    view_.CloseMainWindow();
+    return;
+  }
+  view_.SendRfInfo(rfInfoWindow_, rfInfo[kRfChannelByte] & kRfChannelBits, rfInfo[kRfSignalByte]);
+}
+
+}  // namespace host

@@ -1,0 +1,370 @@
+// The host main window's decisions against a simulated receiver behind the device-access binding,
+// with a view that records what the user would see and which windows got which answer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/main/host_controller.h"
+#include "host/main/host_texts.h"
+#include "host/receiver/config_slots.h"
+#include "pairtool/usb/receiver_protocol.h"
+#include "tests/unit/host/receiver_fixture.h"
+
+namespace hosttest {
+namespace {
+
+constexpr host::RequestMessages kMessages{0xC101, 0xC102, 0xC103, 0xC104, 0xC105};
+
+struct Posted {
+  host::WindowRef window;
+  int32_t type;
+  uint32_t id;
+};
+
+class RecordingView : public host::HostView {
+ public:
+  std::wstring Text(const std::wstring& key) override { return L"<" + key + L">"; }
+  void ShowMessage(const std::wstring& text) override { shown.push_back(text); }
+  void CloseMainWindow() override { ++closes; }
+  void ProcessMessages() override {}
+  void Sleep(uint32_t) override {}
+  void SetPairingButtonsEnabled(bool enabled) override { buttons.push_back(enabled); }
+  void PostReturnId(host::WindowRef window, int32_t type, uint32_t id) override {
+    posted.push_back({window, type, id});
+  }
+  void SendRfInfo(host::WindowRef window, uint32_t channel, uint32_t signal) override {
+    rfAnswers.push_back({window, static_cast<int32_t>(channel), signal});
+  }
+  void SendDeviceRemove(host::WindowRef window) override { removed.push_back(window); }
+  bool CallWizard(contract::WizardParams* record, int32_t* result) override {
+    calls.push_back(L"wizard");
+    if (!wizardPresent) return false;
+    wizardRecords.push_back(*record);
+    if (onWizard) onWizard(record);
+    *result = wizardResults.empty() ? 1 : wizardResults.front();
+    if (!wizardResults.empty()) wizardResults.erase(wizardResults.begin());
+    return true;
+  }
+  bool CallManager(contract::TCorvilManagerParams* record, int32_t* result) override {
+    calls.push_back(L"manager");
+    if (!managerPresent) return false;
+    managerRecord = *record;
+    managerTables[0] = *record->tables;
+    managerTables[1] = *record->secondTable;
+    if (onManager) onManager(record);
+    *result = 2;
+    return true;
+  }
+  bool CallGauge(contract::GaugeParams* record, int32_t* result) override {
+    calls.push_back(L"gauge");
+    gaugeRecord = *record;
+    *result = 0;
+    return true;
+  }
+
+  bool wizardPresent = true;
+  bool managerPresent = true;
+  std::vector<int32_t> wizardResults;
+  std::function<void(contract::WizardParams*)> onWizard;
+  std::function<void(contract::TCorvilManagerParams*)> onManager;
+
+  std::vector<std::wstring> shown;
+  std::vector<std::wstring> calls;
+  std::vector<bool> buttons;
+  std::vector<Posted> posted;
+  std::vector<Posted> rfAnswers;
+  std::vector<host::WindowRef> removed;
+  std::vector<contract::WizardParams> wizardRecords;
+  contract::TCorvilManagerParams managerRecord{};
+  host::TPairedDeviceTable managerTables[2]{};
+  contract::GaugeParams gaugeRecord{};
+  int closes = 0;
+};
+
+class HostControllerTest : public ReceiverFixture {
+ protected:
+  void Start() {
+    Connect();
+    controller = std::make_unique<host::HostController>(*library, view, kMessages, 0x0409);
+    controller->SetWait([](uint32_t) {});
+    controller->SetHostWindow(0x1234);
+  }
+  intptr_t Send(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
+    intptr_t result = 0x7777;
+    EXPECT_TRUE(controller->HandleMessage(message, wParam, lParam, &result));
+    return result;
+  }
+  int Erases() const {
+    int n = 0;
+    for (const auto& record : receiver->Log()) n += record.wValue == receiver::CMD_ERASE_PAGE;
+    return n;
+  }
+
+  RecordingView view;
+  std::unique_ptr<host::HostController> controller;
+};
+
+TEST_F(HostControllerTest, ReceiverCheckAcceptsGeneration38AndLaterAndNamesEveryRefusal) {
+  for (int generation : {104, 38}) {
+    scenario.generation = generation;
+    Start();
+    EXPECT_TRUE(controller->CheckReceiver()) << generation;
+    EXPECT_TRUE(view.shown.empty());
+  }
+  scenario.generation = 37;
+  Start();
+  EXPECT_FALSE(controller->CheckReceiver());
+  EXPECT_FALSE(controller->ReceiverUsable());
+  ASSERT_EQ(1u, view.shown.size());
+  // An old receiver is plugged in: saying that none was found would send the user looking.
+  EXPECT_EQ(L"<DongleNotSupported>", view.shown[0]);
+}
+
+TEST_F(HostControllerTest, ReceiverCheckCountsNoneSeveralAndAMissingLibrary) {
+  scenario.generation = 104;
+  Start();
+  fake->receivers = 0;
+  EXPECT_FALSE(controller->CheckReceiver());
+  fake->receivers = 2;
+  EXPECT_FALSE(controller->CheckReceiver());
+  fake->missingExports.insert("GetUsbDeviceFromHub");
+  EXPECT_FALSE(controller->CheckReceiver());
+  EXPECT_EQ((std::vector<std::wstring>{L"<NoDongleExists>", L"<MultipleDongle>",
+                                       L"<DeviceLibraryMissing>"}),
+            view.shown);
+}
+
+TEST_F(HostControllerTest, EveryButtonOpensNothingWithoutAReceiver) {
+  scenario.generation = 104;
+  Start();
+  fake->receivers = 0;
+  controller->NewPairing();
+  controller->OpenManager();
+  controller->OpenSignalDisplay();
+  EXPECT_TRUE(view.calls.empty());
+  EXPECT_EQ(3u, view.shown.size());
+  EXPECT_EQ(0, view.closes);
+}
+
+TEST_F(HostControllerTest, WizardResultsChain) {
+  scenario.generation = 104;
+  Start();
+  // 1001 and 1000 run the check and the wizard again; 1002 opens the manager between disabled
+  // buttons; the chain then ends without closing.
+  view.wizardResults = {1001, 1000, 1002};
+  controller->NewPairing();
+  EXPECT_EQ((std::vector<std::wstring>{L"wizard", L"wizard", L"wizard", L"manager"}), view.calls);
+  EXPECT_EQ((std::vector<bool>{false, true}), view.buttons);
+  EXPECT_EQ(0, view.closes);
+
+  // Any other result closes the program.
+  view.calls.clear();
+  view.wizardResults = {1};
+  controller->NewPairing();
+  EXPECT_EQ(1, view.closes);
+  view.wizardResults = {3};
+  controller->NewPairing();
+  EXPECT_EQ(2, view.closes);
+}
+
+TEST_F(HostControllerTest, WizardRecordCarriesTheHeadAndRemembersTheChosenType) {
+  scenario.generation = 104;
+  Start();
+  view.onWizard = [](contract::WizardParams* record) { record->deviceType = contract::kKeyboard; };
+  view.wizardResults = {1001, 1};
+  controller->NewPairing();
+  ASSERT_EQ(2u, view.wizardRecords.size());
+  const contract::WizardParams& first = view.wizardRecords[0];
+  EXPECT_EQ(0x0409, first.head.languageId);
+  EXPECT_EQ(0u, first.head.textVariant[0]);
+  EXPECT_EQ(0x1234u, first.head.hostWindow);
+  EXPECT_EQ(0u, first.deviceId);
+  EXPECT_EQ(0, first.deviceType);
+  EXPECT_EQ(contract::kMouse, first.previousDeviceType);
+  EXPECT_EQ(contract::kKeyboard, view.wizardRecords[1].previousDeviceType);
+}
+
+TEST_F(HostControllerTest, AMissingPlugInIsReportedAndTheWindowStays) {
+  scenario.generation = 104;
+  Start();
+  view.wizardPresent = false;
+  view.managerPresent = false;
+  controller->NewPairing();
+  controller->OpenManager();
+  EXPECT_EQ((std::vector<std::wstring>{L"<PluginMissing>", L"<PluginMissing>"}), view.shown);
+  EXPECT_EQ(0, view.closes);
+}
+
+TEST_F(HostControllerTest, PairingPollPostsNothingYetThenStoresTheMouseBeforePosting) {
+  scenario.generation = 104;
+  sim::ScriptedDevice mouse;
+  mouse.kind = sim::DeviceKind::kMouse;
+  mouse.id = 0x2BCDE;
+  mouse.after = 2;
+  scenario.devices.push_back(mouse);
+  Start();
+  ASSERT_TRUE(controller->CheckReceiver());
+  EXPECT_EQ(1, Send(kMessages.pairStart));
+  EXPECT_EQ(1, Send(kMessages.pairGetId, 0x99));
+  ASSERT_EQ(1u, view.posted.size());
+  EXPECT_EQ(0x99u, view.posted[0].window);
+  EXPECT_EQ(-1, view.posted[0].type);
+  EXPECT_EQ(0u, view.posted[0].id);
+
+  EXPECT_EQ(1, Send(kMessages.pairGetId, 0x99));
+  ASSERT_EQ(2u, view.posted.size());
+  EXPECT_EQ(contract::kMouse, view.posted[1].type);
+  EXPECT_EQ(0x2BCDEu, view.posted[1].id);
+  EXPECT_EQ(0x2BCDE, controller->Quarn().ReadMouseSlot(0) & 0x7FFFF);
+  EXPECT_EQ(1, Send(kMessages.pairStop));
+  EXPECT_FALSE(receiver->InPairingMode());
+}
+
+TEST_F(HostControllerTest, ARefusedPollAnswersZeroAndPostsNothing) {
+  scenario.generation = 104;
+  scenario.refusedCommands.push_back(receiver::CMD_READ_RECORD);
+  Start();
+  ASSERT_TRUE(controller->CheckReceiver());
+  EXPECT_EQ(0, Send(kMessages.pairGetId, 0x99));
+  EXPECT_TRUE(view.posted.empty());
+}
+
+TEST_F(HostControllerTest, AStoreThatDoesNotVerifyIsToldAfterTheWizard) {
+  scenario.generation = 104;
+  sim::ScriptedDevice keyboard;
+  keyboard.kind = sim::DeviceKind::kKeyboard;
+  keyboard.id = 0x12345;
+  scenario.devices.push_back(keyboard);
+  // The keyboard's slot neither erases nor programs: the new page never reads back as written.
+  scenario.stuckWords.push_back(
+      static_cast<uint16_t>(0x2700 + host::SlotFirstWord(host::SlotKind::kKeyboard, 0) + 1));
+  Start();
+  view.onWizard = [this](contract::WizardParams*) {
+    Send(kMessages.pairStart);
+    EXPECT_EQ(0, Send(kMessages.pairGetId, 0x99));
+    EXPECT_TRUE(view.posted.empty());
+  };
+  view.wizardResults = {3};
+  controller->NewPairing();
+  EXPECT_EQ(std::vector<std::wstring>{L"<DeviceNotStored>"}, view.shown);
+}
+
+TEST_F(HostControllerTest, AFullListNamesTheDeviceThatWasReplaced) {
+  scenario.generation = 104;
+  sim::ScriptedDevice keyboard;
+  keyboard.kind = sim::DeviceKind::kKeyboard;
+  keyboard.id = 0x0ABCD;
+  scenario.devices.push_back(keyboard);
+  Start();
+  for (int n = 0; n < 5; ++n) SetSlot(host::SlotFirstWord(host::SlotKind::kKeyboard, n), 0x01000 + n);
+  view.onWizard = [this](contract::WizardParams*) {
+    Send(kMessages.pairStart);
+    EXPECT_EQ(1, Send(kMessages.pairGetId, 0x99));
+    Send(kMessages.pairStop);
+  };
+  view.wizardResults = {1};
+  controller->NewPairing();
+  // The receiver keeps five: slot 0 went to the new keyboard.
+  EXPECT_EQ(0x0ABCD, controller->Quarn().ReadKeyboardSlot(0) & 0x7FFFF);
+  EXPECT_EQ(std::vector<std::wstring>{L"<DeviceReplaced>"}, view.shown);
+}
+
+TEST_F(HostControllerTest, ManagerGetsTwoTablesReadFromTheReceiver) {
+  scenario.generation = 104;
+  Start();
+  SetSlot(host::SlotFirstWord(host::SlotKind::kMouse, 1), 0x051234);
+  controller->OpenManager();
+  ASSERT_EQ(std::vector<std::wstring>{L"manager"}, view.calls);
+  EXPECT_EQ(1, view.managerRecord.receiverCount);
+  EXPECT_EQ(0, view.managerRecord.selectedReceiver);
+  EXPECT_EQ(1, view.managerRecord.displayMode);
+  EXPECT_EQ(0x051234, view.managerTables[0].mouseIds[1]);
+  EXPECT_EQ(0x051234, view.managerTables[1].mouseIds[1]);
+}
+
+TEST_F(HostControllerTest, InsertWritesOnlyWhenAnIdentifierDiffers) {
+  scenario.generation = 104;
+  Start();
+  ASSERT_TRUE(controller->CheckReceiver());
+  SetSlot(host::SlotFirstWord(host::SlotKind::kMouse, 0), 0x011111);
+  host::TPairedDeviceTable accepted{};
+  host::ReadDeviceList(controller->Quarn(), &accepted);
+  host::TPairedDeviceTable wanted = accepted;
+  wanted.mouseNames[0][0] = u'D';
+  contract::TCorvilManagerParams before{}, after{};
+  before.tables = &accepted;
+  after.tables = &wanted;
+
+  const int erasesBefore = Erases();
+  EXPECT_EQ(0, Send(kMessages.managerInsert, reinterpret_cast<uintptr_t>(&before),
+                    reinterpret_cast<intptr_t>(&after)));
+  EXPECT_EQ(erasesBefore, Erases());
+
+  wanted.mouseIds[0] = 0x011111 | 0x800000;  // disabled
+  EXPECT_EQ(0, Send(kMessages.managerInsert, reinterpret_cast<uintptr_t>(&before),
+                    reinterpret_cast<intptr_t>(&after)));
+  EXPECT_EQ(erasesBefore + 1, Erases());
+  EXPECT_EQ(0x811111, controller->Quarn().ReadMouseSlot(0));
+  EXPECT_EQ(0, view.closes);
+}
+
+TEST_F(HostControllerTest, InsertWithTheReceiverGoneRefusesAndCloses) {
+  scenario.generation = 104;
+  Start();
+  ASSERT_TRUE(controller->CheckReceiver());
+  host::TPairedDeviceTable accepted{}, wanted{};
+  wanted.mouseIds[0] = 0x022222;
+  contract::TCorvilManagerParams before{}, after{};
+  before.tables = &accepted;
+  after.tables = &wanted;
+  receiver->Unplug();
+  EXPECT_EQ(-1, Send(kMessages.managerInsert, reinterpret_cast<uintptr_t>(&before),
+                     reinterpret_cast<intptr_t>(&after)));
+  EXPECT_EQ(1, view.closes);
+}
+
+TEST_F(HostControllerTest, RfInfoAnswersChannelAndSignalToTheAskingWindow) {
+  scenario.generation = 104;
+  scenario.rfInfo = {0x00, 0x80, 0x2B, 0, 0, 0, 0, 0};
+  Start();
+  ASSERT_TRUE(controller->CheckReceiver());
+  EXPECT_EQ(0, Send(kMessages.requestRfInfo, 0x55));
+  ASSERT_EQ(1u, view.rfAnswers.size());
+  EXPECT_EQ(0x55u, view.rfAnswers[0].window);
+  EXPECT_EQ(11, view.rfAnswers[0].type);  // channel: 0x2B AND 0x1F
+  EXPECT_EQ(128u, view.rfAnswers[0].id);   // signal
+
+  receiver->Unplug();
+  Send(kMessages.requestRfInfo, 0x66);
+  EXPECT_EQ(std::vector<host::WindowRef>{0x66}, view.removed);
+  EXPECT_EQ(1, view.closes);
+}
+
+TEST_F(HostControllerTest, SignalDisplayGetsTheSecondCheckInItsRecord) {
+  scenario.generation = 104;
+  Start();
+  controller->OpenSignalDisplay();
+  ASSERT_EQ(std::vector<std::wstring>{L"gauge"}, view.calls);
+  EXPECT_EQ(1, view.gaugeRecord.receiverPresent);
+  EXPECT_EQ(0x1234u, view.gaugeRecord.head.hostWindow);
+}
+
+TEST_F(HostControllerTest, OtherMessagesAreLeftToTheWindow) {
+  scenario.generation = 104;
+  Start();
+  intptr_t result = 5;
+  EXPECT_FALSE(controller->HandleMessage(0x0010 /* WM_CLOSE */, 0, 0, &result));
+  EXPECT_FALSE(controller->HandleMessage(0, 0, 0, &result));
+  EXPECT_EQ(5, result);
+}
+
+TEST(DeviceCode, SixUpperCaseDigitsOfNineteenBits) {
+  EXPECT_EQ(L"02BCDE", host::DeviceCode(0x2BCDE));
+  EXPECT_EQ(L"02BCDE", host::DeviceCode(0xABCDE));
+  EXPECT_EQ(L"07FFFF", host::DeviceCode(0x7FFFF));
+  EXPECT_EQ(L"000000", host::DeviceCode(0x80000));
+}
+
+}  // namespace
+}  // namespace hosttest
