@@ -2,6 +2,7 @@
 // steps, the pairing exchange, the record, and the files that change what the steps show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -141,15 +142,17 @@ TEST_F(WizardTest, ARefusedPollGoesBackToStepOneWithoutStop) {
 TEST_F(WizardTest, BackAndNoInStepThreeReturnToStepOneAndPairingStartsAgain) {
   host_.polls = {{1, 2, 0x11111}, {1, 2, 0x22222}, {1, 2, 0x33333}};
   contract::WizardParams record = Record(kKeyboard);
-  bool keptAfterBack = false, keptAfterNo = false, yesPreselected = false;
+  bool keptAfterBack = false, keptAfterNo = false, yesPreselected = false, hintFirst = false, hintAgain = true;
   const WizardRun run = Run(&record, [&] {
     HWND step1 = WaitStep(1);
     Press(step1, L"bt_NextStep");
+    hintFirst = IsShown(WaitStep(2), L"lb_Hint_Keyboard");
     HWND step3 = WaitStep(3);
     Press(step3, L"bt_Back");
     step1 = WaitStep(1);
     keptAfterBack = Checked(step1, L"rb_KeyboardPair");
     Press(step1, L"bt_NextStep");
+    hintAgain = IsShown(WaitStep(2), L"lb_Hint_Keyboard");
     step3 = WaitStep(3);
     yesPreselected = Checked(step3, L"rb_OnWork");
     Press(step3, L"rb_UnWork");
@@ -164,6 +167,8 @@ TEST_F(WizardTest, BackAndNoInStepThreeReturnToStepOneAndPairingStartsAgain) {
   EXPECT_TRUE(keptAfterBack);
   EXPECT_TRUE(keptAfterNo);
   EXPECT_TRUE(yesPreselected);
+  EXPECT_TRUE(hintFirst);
+  EXPECT_FALSE(hintAgain) << "step 2's hint stays hidden after its first closing";
   EXPECT_EQ(3, host_.Count("start")) << "every return to step 2 starts a new pairing run";
   EXPECT_EQ(3, host_.Count("stop"));
   EXPECT_EQ(0x33333u, record.deviceId);
@@ -287,6 +292,32 @@ TEST_F(WizardTest, NoDefaultNameInAnyFileGivesAnEmptyName) {
   EXPECT_EQ(1, run.result);
   EXPECT_EQ(L"", box) << "not the missing-key marker";
   EXPECT_EQ(L"", NameOf(record));
+}
+
+TEST_F(WizardTest, TheTextVariantSelectsItsOwnSectionWhenThatHasKeys) {
+  tree_.WriteText(L"Texts\\English.txt",
+                  "[CorvilStep1]\r\nlb_Title->Caption=Plain title\r\nlb_MousePair->Caption=Plain mouse\r\n"
+                  "[CorvilStep1.ABC]\r\nlb_Title->Caption=Variant title\r\n"
+                  "[CorvilStep4.ABC]\r\nUnKnowDeviceName=ABC device\r\n");
+  host_.polls = {{1, 1, 0x5}};
+  contract::WizardParams record = Record(kMouse);
+  const char16_t variant[] = u"ABC";
+  std::copy(variant, variant + 4, record.head.textVariant);
+  std::wstring title, mouse, name;
+  const WizardRun run = Run(&record, [&] {
+    HWND step1 = WaitStep(1);
+    title = TextOf(step1, L"lb_Title");
+    mouse = TextOf(step1, L"lb_MousePair");
+    Press(step1, L"bt_NextStep");
+    Press(WaitStep(3), L"bt_NextStep");
+    HWND step4 = WaitStep(4);
+    name = TextOf(step4, L"ed_DeviceName");
+    Press(step4, L"bt_Close");
+  });
+  EXPECT_EQ(3, run.result);
+  EXPECT_EQ(L"Variant title", title);
+  EXPECT_EQ(L"", mouse) << "the variant section replaces the plain one as a whole";
+  EXPECT_EQ(L"ABC device", name);
 }
 
 TEST_F(WizardTest, ARefusedStartWaitsWithoutCountdownUntilPrevious) {
