@@ -56,6 +56,11 @@ struct StepForms {
   std::unique_ptr<wizard::TFCorvilStep4> step4;
 
   ~StepForms() {
+    // Windows first, while every form is whole (see TStepForm::DestroyHandle), then the objects.
+    if (step1) step1->DestroyHandle();
+    if (step2) step2->DestroyHandle();
+    if (step3) step3->DestroyHandle();
+    if (step4) step4->DestroyHandle();
     step1.reset();
     FCorvilStep1 = nullptr;
     step2.reset();

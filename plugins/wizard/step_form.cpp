@@ -22,6 +22,10 @@ TStepForm::TStepForm(const std::wstring& formName, HWND owner, const StepContext
 
 TStepForm::~TStepForm() = default;
 
+void TStepForm::DestroyHandle() {
+  if (Handle() != nullptr) DestroyWindow(Handle());
+}
+
 void TStepForm::FinishConstruction(const std::wstring& backgroundFile, forms::Image& totem,
                                    const forms::Control* notDragging) {
   LoadPicture(im_BackgroundImage, backgroundFile);
