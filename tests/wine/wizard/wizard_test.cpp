@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/language.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/wizard/fake_host.h"
 #include "tests/wine/wizard/wizard_session.h"
@@ -28,6 +29,31 @@ std::wstring Caption(const std::wstring& section, const std::wstring& component)
 
 std::wstring NameOf(const contract::WizardParams& record) {
   return std::wstring(record.deviceName, record.deviceName + std::char_traits<char16_t>::length(record.deviceName));
+}
+
+// A real left-button drag from the middle of `part` by (dx, dy); how far the window moved.
+POINT DragBy(HWND window, HWND part, int dx, int dy) {
+  const RECT before = driver::WindowRect(window);
+  const RECT area = driver::WindowRect(part);
+  const POINT start{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  auto send = [](DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+  };
+  SetCursorPos(start.x, start.y);
+  Sleep(50);
+  send(MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 4; ++step) {
+    Sleep(50);
+    SetCursorPos(start.x + dx * step / 4, start.y + dy * step / 4);
+  }
+  Sleep(50);
+  send(MOUSEEVENTF_LEFTUP);
+  driver::WaitUntil([&] { return driver::WindowRect(window).left != before.left; }, 1000);
+  const RECT after = driver::WindowRect(window);
+  return {after.left - before.left, after.top - before.top};
 }
 
 class WizardTest : public testing::Test {
@@ -406,6 +432,46 @@ TEST_F(WizardTest, StepsAreCentredToolWindowsShapedToTheirBackgroundAndLeaveTheP
   std::wstring expected = tree_.PluginFolder();
   expected.pop_back();
   EXPECT_EQ(0, lstrcmpiW(expected.c_str(), current)) << current;
+}
+
+TEST_F(WizardTest, LabelsAndImagesDragTheStepButNotTheCountdown) {
+  contract::WizardParams record = Record(kKeyboard);
+  POINT byLabel{}, byLogo{}, byCountdown{};
+  const WizardRun run = Run(&record, [&] {
+    HWND step1 = WaitStep(1);
+    Sleep(300);
+    byLabel = DragBy(step1, Part(step1, L"lb_Contents"), 40, 30);
+    byLogo = DragBy(step1, Part(step1, L"im_Totem"), -20, -10);
+    Press(step1, L"bt_NextStep");
+    HWND step2 = WaitStep(2);
+    driver::WaitText(Part(step2, L"lb_Message"), L"59");
+    byCountdown = DragBy(step2, Part(step2, L"lb_Message"), 40, 30);
+    Press(step2, L"bt_Close");
+  });
+  EXPECT_EQ(3, run.result);
+  EXPECT_EQ(40, byLabel.x);
+  EXPECT_EQ(30, byLabel.y);
+  EXPECT_EQ(-20, byLogo.x);
+  EXPECT_EQ(-10, byLogo.y);
+  EXPECT_EQ(0, byCountdown.x);
+  EXPECT_EQ(0, byCountdown.y);
+}
+
+TEST_F(WizardTest, LanguageZeroTakesTheUsersLanguage) {
+  contract::WizardParams record = MakeRecord(0, host_.Window(), kMouse);
+  const std::wstring language = framework::LanguageNameFor(0, GetUserDefaultLangID());
+  // Set by the test registration that runs this under another user language.
+  wchar_t expected[32] = {};
+  if (GetEnvironmentVariableW(L"WIZARD_EXPECT_LANGUAGE", expected, 32) > 0) EXPECT_EQ(expected, language);
+  std::wstring title;
+  const WizardRun run = Run(&record, [&] {
+    HWND step1 = WaitStep(1);
+    title = TextOf(step1, L"lb_Title");
+    Press(step1, L"bt_Close");
+  });
+  EXPECT_EQ(3, run.result);
+  EXPECT_EQ(0, record.head.languageId) << "the record keeps its language";
+  EXPECT_EQ(StagedText(language, L"CorvilStep1", L"lb_Title->Caption"), title) << "user language " << GetUserDefaultLangID();
 }
 
 }  // namespace
