@@ -7,6 +7,7 @@ on its own. The UI files come from ui/CorvilForm/, the texts from texts/wizard/.
 """
 
 import os
+import sys
 
 from PIL import Image, ImageDraw
 
@@ -209,6 +210,84 @@ def logo(art):
 
 
 # --------------------------------------------------------------------------------------------
+# Fit of the texts: the labels are laid out for short lines; a translation that runs into the
+# next control or off the window is reported (a note, not an error: Wine's Tahoma may be absent).
+
+TAHOMA = "/usr/share/wine/fonts/tahoma.ttf"
+TAHOMA_BOLD = "/usr/share/wine/fonts/tahomabd.ttf"
+CJK_FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
+SAFETY = 1.07  # the window's text rendering runs a little wider than PIL's measure
+
+# label base name -> (left, right limit, bold) for one-line labels, or ("wrap", width, lines).
+FIT = {
+    "CorvilStep1": {"lb_Title": (28, 176, True), "lb_ProgramTitle": (208, 340, False),
+                    "lb_Contents": ("wrap", 318, 6), "lb_MousePair": (49, 355, False),
+                    "lb_MousePair_Type": (49, 355, False), "lb_MousePair_Type1": (113, 205, False),
+                    "lb_MousePair_Type2": (285, 360, False), "lb_KeyboardPair": (48, 355, False)},
+    "CorvilStep2": {"lb_ProgramTitle": (208, 340, False), "lb_ActivateDeviceTitle": (23, 358, True),
+                    "lb_ActivateDeviceHint": (23, 358, True), "lb_FirstNotes": (23, 358, False),
+                    "lb_SecondNotes": (23, 358, False), "lb_ThirdNotes": (23, 358, False),
+                    "lb_FourthNotes": (23, 358, False), "lb_FirstNotesHint": (35, 358, False),
+                    "lb_SecondNotesHint": (35, 358, False), "lb_ThirdNotesHint": (35, 358, False),
+                    "lb_FourthNotesHint": (35, 358, False), "lb_Hint": (31, 268, False)},
+    "CorvilStep3": {"lb_ProgramTitle": (208, 340, False), "lb_Title": (23, 176, True),
+                    "lb_ConfirmDeviceTitle": (23, 372, True), "lb_TitleNotes": ("wrap", 328, 3),
+                    "lb_Hint": ("wrap", 328, 4), "lb_ConfirmYesNo": (26, 372, False),
+                    "lb_Yes": (45, 96, False), "lb_No": (118, 372, False)},
+    "CorvilStep4": {"lb_ProgramTitle": (208, 340, False), "lb_Title": (25, 176, True),
+                    "lb_SuccessTitle": (25, 372, True), "lb_SuccessNotes": (25, 372, False),
+                    "lb_DeviceName": (25, 206, False), "lb_DeviceID": (25, 206, False),
+                    "lb_NotesTitle": (25, 372, False), "lb_Notes": ("wrap", 328, 5)},
+}
+SUFFIXES = ("_Mouse1", "_Mouse2", "_Keyboard", "_Mouse")
+NAME_LIMIT = 14  # the name box takes 14 characters
+
+
+def _lines_needed(measure, text, width, cjk):
+    count, line = 1, ""
+    for token in (list(text) if cjk else text.split(" ")):
+        candidate = line + ("" if cjk or not line else " ") + token
+        if measure(candidate) > width and line:
+            count, line = count + 1, token
+        else:
+            line = candidate
+    return count
+
+
+def check_fit(langs, texts):
+    if not all(os.path.exists(f) for f in (TAHOMA, TAHOMA_BOLD, CJK_FONT)):
+        return []
+    from PIL import ImageFont
+    fonts = {(False, False): ImageFont.truetype(TAHOMA, 11), (True, False): ImageFont.truetype(TAHOMA_BOLD, 11),
+             (False, True): ImageFont.truetype(CJK_FONT, 11), (True, True): ImageFont.truetype(CJK_FONT, 11)}
+    notes = []
+    for lang in langs:
+        cjk = lang["script"] == "cjk"
+        for section, labels in FIT.items():
+            for key, value in texts[lang["name"]].get(section, {}).items():
+                if key == "UnKnowDeviceName":
+                    if len(value) > NAME_LIMIT:
+                        notes.append("%s [%s] %s: longer than the name box" % (lang["name"], section, key))
+                    continue
+                base = key.split("->")[0]
+                for suffix in SUFFIXES:
+                    if base.endswith(suffix):
+                        base = base[:-len(suffix)]
+                        break
+                spec = labels.get(base)
+                if spec is None:
+                    continue
+                if spec[0] == "wrap":
+                    fnt = fonts[(False, cjk)]
+                    measure = lambda t: fnt.getlength(t) * SAFETY  # noqa: E731
+                    if _lines_needed(measure, value, spec[1], cjk) > spec[2]:
+                        notes.append("%s [%s] %s: more than %d lines" % (lang["name"], section, key, spec[2]))
+                elif spec[0] + fonts[(spec[2], cjk)].getlength(value) * SAFETY > spec[1]:
+                    notes.append("%s [%s] %s: runs past x=%d" % (lang["name"], section, key, spec[1]))
+    return notes
+
+
+# --------------------------------------------------------------------------------------------
 
 
 def stage(out, stage_root, langs, texts, gen):
@@ -226,3 +305,5 @@ def stage(out, stage_root, langs, texts, gen):
     for lang in langs:
         for name in sorted(pictures):
             out.bmp(os.path.join(folder, lang["name"], name), pictures[name])
+    for note in check_fit(langs, texts):
+        sys.stderr.write("generate.py: note: wizard text may be clipped: %s\n" % note)
