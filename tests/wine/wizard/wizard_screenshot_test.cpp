@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "forms/bitmap.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/wizard/fake_host.h"
@@ -26,6 +27,22 @@ void AnswerAfterThreeSeconds(FakeHost& host, WPARAM type, LPARAM id) {
   host.polls.push_back({1, type, id});
 }
 
+// Which of step 2's three backgrounds the window shows: the one whose device pictures (the panel
+// between the OFF and ON notes) match the capture pixel for pixel.
+std::wstring ShownPicture(const driver::Capture& capture, const std::wstring& folder) {
+  for (const wchar_t* file : {L"MouseCorvilStep201_Background.bmp", L"MouseCorvilStep202_Background.bmp",
+                              L"KeyboardCorvilStep2_Background.bmp"}) {
+    forms::Bitmap picture;
+    if (picture.LoadFromFile(folder + file) != forms::LoadResult::kOk) continue;
+    int differing = 0;
+    for (int y = 186; y < 246; ++y) {
+      for (int x = 110; x < 280; ++x) differing += picture.Pixel(x, y) != capture.Pixel(x, y);
+    }
+    if (differing == 0) return file;
+  }
+  return L"none";
+}
+
 class WizardScreenshot : public testing::TestWithParam<Language> {
  protected:
   WizardScreenshot()
@@ -35,14 +52,18 @@ class WizardScreenshot : public testing::TestWithParam<Language> {
   size_t Shoot(HWND step, const std::wstring& what) {
     Sleep(400);  // the skin paints after the controls
     const driver::Capture capture = driver::CaptureWindow(step);
+    last_ = capture;
     driver::WritePng(capture, EvidenceFolder() + GetParam().name + L"-" + what + L".png");
     std::set<uint32_t> colours(capture.pixels.begin(), capture.pixels.end());
     return colours.size();
   }
 
+  std::wstring LastPicture() const { return ShownPicture(last_, tree_.PluginFolder() + GetParam().name + L"\\"); }
+
   FormsTree tree_;
   WizardLibrary library_;
   FakeHost host_;
+  driver::Capture last_;
 };
 
 TEST_P(WizardScreenshot, EveryStepForMiceAndKeyboard) {
@@ -59,6 +80,7 @@ TEST_P(WizardScreenshot, EveryStepForMiceAndKeyboard) {
     driver::WaitText(Part(step, L"lb_Message"), L"59");
     title2 = TextOf(step, L"lb_ActivateDeviceTitle_Mouse1");
     EXPECT_GT(Shoot(step, L"step2-mouse-slide-switch"), 50u);
+    EXPECT_EQ(L"MouseCorvilStep201_Background.bmp", LastPicture());
     step = WaitStep(3);
     EXPECT_GT(Shoot(step, L"step3-mouse"), 50u);
     Press(step, L"bt_NextStep");
@@ -79,6 +101,7 @@ TEST_P(WizardScreenshot, EveryStepForMiceAndKeyboard) {
     step = WaitStep(2);
     driver::WaitText(Part(step, L"lb_Message"), L"59");
     EXPECT_GT(Shoot(step, L"step2-mouse-push-button"), 50u);
+    EXPECT_EQ(L"MouseCorvilStep202_Background.bmp", LastPicture());
     Press(step, L"bt_Close");
   });
   EXPECT_EQ(3, run.result);
@@ -93,6 +116,7 @@ TEST_P(WizardScreenshot, EveryStepForMiceAndKeyboard) {
     step = WaitStep(2);
     driver::WaitText(Part(step, L"lb_Message"), L"59");
     EXPECT_GT(Shoot(step, L"step2-keyboard"), 50u);
+    EXPECT_EQ(L"KeyboardCorvilStep2_Background.bmp", LastPicture());
     step = WaitStep(3);
     EXPECT_GT(Shoot(step, L"step3-keyboard"), 50u);
     Press(step, L"bt_NextStep");
