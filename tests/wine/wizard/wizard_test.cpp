@@ -462,7 +462,9 @@ TEST_F(WizardTest, LanguageZeroTakesTheUsersLanguage) {
   const std::wstring language = framework::LanguageNameFor(0, GetUserDefaultLangID());
   // Set by the test registration that runs this under another user language.
   wchar_t expected[32] = {};
-  if (GetEnvironmentVariableW(L"WIZARD_EXPECT_LANGUAGE", expected, 32) > 0) EXPECT_EQ(expected, language);
+  if (GetEnvironmentVariableW(L"WIZARD_EXPECT_LANGUAGE", expected, 32) > 0) {
+    EXPECT_EQ(expected, language);
+  }
   std::wstring title;
   const WizardRun run = Run(&record, [&] {
     HWND step1 = WaitStep(1);
