@@ -476,5 +476,30 @@ TEST_F(WizardTest, LanguageZeroTakesTheUsersLanguage) {
   EXPECT_EQ(StagedText(language, L"CorvilStep1", L"lb_Title->Caption"), title) << "user language " << GetUserDefaultLangID();
 }
 
+TEST_F(WizardTest, MissingSkinLibraryUiFileAndACorruptBackgroundStillLeaveAWorkingWizard) {
+  DeleteFileW((tree_.FormsRoot() + L"Lustrea\\Lustrea.dll").c_str());
+  DeleteFileW((tree_.PluginFolder() + L"UI_Step1.txt").c_str());
+  tree_.WriteText(L"CorvilForm\\English\\CorvilStep1_Background.bmp", "BM truncated");
+  host_.polls = {{1, 1, 0x2BCDE}};
+  contract::WizardParams record = Record(kMouse);
+  RECT window{};
+  bool optionsHidden = false;
+  const WizardRun run = Run(&record, [&] {
+    HWND step1 = WaitStep(1);
+    window = driver::WindowRect(step1);
+    Press(step1, L"bt_NextStep");
+    Press(WaitStep(3), L"bt_NextStep");
+    HWND step4 = WaitStep(4);
+    optionsHidden = !IsShown(step4, L"bt_OpenCorvilManager") && IsShown(step4, L"ed_DeviceID");
+    Press(step4, L"bt_Exit");
+  });
+  EXPECT_FALSE(run.forcedClosed);
+  EXPECT_EQ(1, run.result);
+  EXPECT_EQ(375, window.right - window.left) << "the designed size stands in for the unreadable picture";
+  EXPECT_EQ(305, window.bottom - window.top);
+  EXPECT_TRUE(optionsHidden) << "without UI_Step1.txt the multi-device options stay off";
+  EXPECT_EQ(0x2BCDEu, record.deviceId);
+}
+
 }  // namespace
 }  // namespace wizard_test
