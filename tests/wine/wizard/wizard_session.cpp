@@ -11,10 +11,6 @@ namespace {
 
 constexpr DWORD kCloseTimeoutMs = 5000;
 
-struct DriverThread {
-  const std::function<void()>* drive;
-  WizardRun* run;
-};
 
 std::wstring StepCaption(int step) { return L"FCorvilStep" + std::to_wstring(step); }
 
@@ -28,8 +24,7 @@ HWND VisibleStep() {
 }
 
 DWORD WINAPI DriverMain(void* parameter) {
-  auto* context = static_cast<DriverThread*>(parameter);
-  (*context->drive)();
+  (*static_cast<const std::function<void()>*>(parameter))();
   return 0;
 }
 
@@ -120,8 +115,8 @@ WizardRun RunWizard(const WizardLibrary& library, contract::WizardParams* record
       Sleep(200);
     }
   };
-  DriverThread context{&driveThenClose, &run};
-  HANDLE thread = CreateThread(nullptr, 0, &DriverMain, &context, 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, &DriverMain, const_cast<std::function<void()>*>(&driveThenClose), 0,
+                               nullptr);
   if (thread == nullptr) return run;
   run.result = library.Call(record);
   // Keep answering messages while the driver finishes: its window searches read captions, which
