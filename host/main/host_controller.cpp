@@ -80,8 +80,31 @@ int32_t HostController::RunWizard() {
     return -1;
   }
   if (result >= 0) rememberedDeviceType_ = record.deviceType;
+  RememberPairedName(record);
   ReportPairingStores();
   return result;
+}
+
+DeviceNames HostController::LoadNames() const {
+  // Without file operations nothing is read or written.
+  return DeviceNames(nameOps_, nameOps_.read ? nameFolder_ : std::wstring());
+}
+
+void HostController::RememberPairedName(const contract::WizardParams& record) {
+  const bool paired = record.deviceType == contract::kMouse || record.deviceType == contract::kKeyboard;
+  if (!paired && !replaced_) return;
+  DeviceNames names = LoadNames();
+  if (replaced_) names.Forget(replacedKind_, replacedId_);
+  if (paired) {
+    std::wstring name;
+    for (int i = 0; i < contract::kDeviceNameUnits && record.deviceName[i] != 0; ++i) {
+      name += static_cast<wchar_t>(record.deviceName[i]);
+    }
+    if (name.size() > DeviceNames::kMaxNameLength) name.resize(DeviceNames::kMaxNameLength);
+    names.SetName(record.deviceType == contract::kMouse ? DeviceKind::kMouse : DeviceKind::kKeyboard,
+                  record.deviceId, name);
+  }
+  names.Save();
 }
 
 void HostController::ReportPairingStores() {
@@ -127,6 +150,9 @@ void HostController::OpenManager() {
   ReadDeviceList(quarn_, &first);
   wait_(kSecondTableDelayMs);
   ReadDeviceList(quarn_, &second);
+  const DeviceNames names = LoadNames();
+  names.FillTable(&first);
+  names.FillTable(&second);
   record.tables = &first;
   record.secondTable = &second;
 
@@ -185,6 +211,7 @@ intptr_t HostController::PairGetId(WindowRef window) {
   if (report.replaced) {
     replaced_ = true;
     replacedId_ = report.replacedId;
+    replacedKind_ = type == kPolledKeyboard ? DeviceKind::kKeyboard : DeviceKind::kMouse;
   }
   view_.PostReturnId(window, type, id);
   return 1;
@@ -208,6 +235,8 @@ intptr_t HostController::ManagerInsert(const contract::TCorvilManagerParams* acc
     changeNotStored_ = true;
     return contract::kInsertRefused;
   }
+  // Names live only on this computer: an accepted change carries them, identifiers or not.
+  LoadNames().ApplyUpdate(*accepted->tables, *wanted->tables);
   return 0;
 }
 

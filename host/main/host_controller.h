@@ -8,6 +8,7 @@
 
 #include "framework/core/plugin_contract.h"
 #include "host/main/host_view.h"
+#include "host/names/device_names.h"
 #include "host/receiver/device_library.h"
 #include "host/receiver/pair_parameters.h"
 #include "host/receiver/quarn.h"
@@ -37,6 +38,11 @@ class HostController {
                  uint16_t languageId, PairParameterTable& parameters = ProcessPairParameters());
 
   void SetWait(const Wait& wait) { wait_ = wait; }
+  // Where the names users give their devices are kept; without it names last one manager opening.
+  void SetNameStore(const NameFileOps& ops, const std::wstring& folder) {
+    nameOps_ = ops;
+    nameFolder_ = folder;
+  }
   void SetHostWindow(WindowRef window) { hostWindow_ = window; }
 
   // Exactly one receiver of a supported generation: true. Otherwise the user is told why and the
@@ -70,6 +76,9 @@ class HostController {
   void ShowText(const wchar_t* key);
   // What happened to the devices that reported during the wizard run, told after it returns.
   void ReportPairingStores();
+  // The stored names, read afresh for each use.
+  DeviceNames LoadNames() const;
+  void RememberPairedName(const contract::WizardParams& record);
 
   TDeviceLibrary& library_;
   HostView& view_;
@@ -88,8 +97,11 @@ class HostController {
   bool storeFailed_ = false;
   bool replaced_ = false;
   uint32_t replacedId_ = 0;
+  DeviceKind replacedKind_ = DeviceKind::kMouse;
   // Collected while the manager runs.
   bool changeNotStored_ = false;
+  NameFileOps nameOps_;
+  std::wstring nameFolder_;
 };
 
 // Six upper-case hexadecimal digits of the 19-bit identifier.

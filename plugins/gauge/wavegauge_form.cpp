@@ -100,8 +100,10 @@ TFWavegauge::TFWavegauge(HWND owner, const std::wstring& variant, const std::wst
 
 TFWavegauge::~TFWavegauge() {
   Timer_ChannelSetting.SetEnabled(false);
-  // The components go before the form's window: from here on no message may reach this object.
-  if (Handle() != nullptr) SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousWindowProc_));
+  // The window goes while this object still exists: its procedure and the skin's hook on top of it
+  // see the last messages, and the skin frees itself with the window. Putting the procedure back
+  // instead would cut the skin's hook out and keep its bitmaps for the life of the process.
+  if (Handle() != nullptr) DestroyWindow(Handle());
 }
 
 std::wstring TFWavegauge::xCheckFile(const std::wstring& file) const {

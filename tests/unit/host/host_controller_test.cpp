@@ -2,6 +2,9 @@
 // with a view that records what the user would see and which windows got which answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -364,6 +367,82 @@ TEST(DeviceCode, SixUpperCaseDigitsOfNineteenBits) {
   EXPECT_EQ(L"02BCDE", host::DeviceCode(0xABCDE));
   EXPECT_EQ(L"07FFFF", host::DeviceCode(0x7FFFF));
   EXPECT_EQ(L"000000", host::DeviceCode(0x80000));
+}
+
+}  // namespace
+}  // namespace hosttest
+
+namespace hosttest {
+namespace {
+
+// The names file in memory: what the host reads and writes across openings of the manager.
+struct MemoryFiles {
+  std::map<std::wstring, std::string> files;
+  host::NameFileOps Ops() {
+    host::NameFileOps ops;
+    ops.read = [this](const std::wstring& path, std::string* bytes) {
+      auto found = files.find(path);
+      if (found == files.end()) return false;
+      *bytes = found->second;
+      return true;
+    };
+    ops.write = [this](const std::wstring& path, const std::string& bytes) {
+      files[path] = bytes;
+      return true;
+    };
+    ops.replace = [this](const std::wstring& from, const std::wstring& to) {
+      files[to] = files[from];
+      files.erase(from);
+      return true;
+    };
+    ops.remove = [this](const std::wstring& path) { files.erase(path); };
+    ops.makeFolder = [](const std::wstring&) { return true; };
+    return ops;
+  }
+};
+
+TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
+  scenario.generation = 104;
+  sim::ScriptedDevice keyboard;
+  keyboard.kind = sim::DeviceKind::kKeyboard;
+  keyboard.id = 0x2BCDE;
+  scenario.devices.push_back(keyboard);
+  Start();
+  MemoryFiles files;
+  controller->SetNameStore(files.Ops(), L"C:\\Users\\me\\Tandra\\");
+
+  // The wizard pairs the keyboard and names it.
+  view.onWizard = [this](contract::WizardParams* record) {
+    Send(kMessages.pairStart);
+    Send(kMessages.pairGetId, 0x99);
+    Send(kMessages.pairStop);
+    record->deviceType = contract::kKeyboard;
+    record->deviceId = 0x2BCDE;
+    const char16_t name[] = u"Office keys";
+    std::copy(std::begin(name), std::end(name), record->deviceName);
+  };
+  view.wizardResults = {1002};
+  // The manager sees the name and renames the keyboard; the host keeps the new name.
+  view.onManager = [this](contract::TCorvilManagerParams* record) {
+    EXPECT_EQ(std::u16string(u"Office keys"), std::u16string(reinterpret_cast<const char16_t*>(
+                                                  record->tables->keyboardNames[0])));
+    EXPECT_EQ(std::u16string(u"Office keys"), std::u16string(reinterpret_cast<const char16_t*>(
+                                                  record->secondTable->keyboardNames[0])));
+    host::TPairedDeviceTable accepted = *record->tables;
+    contract::TCorvilManagerParams before = *record;
+    before.tables = &accepted;
+    const char16_t renamed[] = u"Desk keys";
+    std::copy(std::begin(renamed), std::end(renamed), record->tables->keyboardNames[0]);
+    EXPECT_EQ(0, Send(kMessages.managerInsert, reinterpret_cast<uintptr_t>(&before),
+                      reinterpret_cast<intptr_t>(record)));
+  };
+  controller->NewPairing();
+  ASSERT_EQ((std::vector<std::wstring>{L"wizard", L"manager"}), view.calls);
+
+  view.onManager = nullptr;
+  controller->OpenManager();
+  EXPECT_EQ(std::u16string(u"Desk keys"),
+            std::u16string(reinterpret_cast<const char16_t*>(view.managerTables[0].keyboardNames[0])));
 }
 
 }  // namespace

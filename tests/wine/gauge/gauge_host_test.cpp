@@ -167,7 +167,9 @@ TEST(GaugeInHost, NoReceiverAtTheSecondCheckShowsTheMessageAndNoDisplay) {
     idleTransfers = CountLines(TransferLog(probe));
     HWND display = OpenDisplay(host);
     ASSERT_NE(nullptr, display);
-    const std::string log = TransferLog(probe);
+    // The display's first request follows its window by one timer tick.
+    std::string log;
+    driver::WaitUntil([&] { return (log = TransferLog(probe)).find("B600 0004") != std::string::npos; });
     const size_t firstRf = log.find("B600 0004");
     ASSERT_NE(std::string::npos, firstRf);
     checkTransfers = (CountLines(log.substr(0, firstRf)) - idleTransfers) / 2;
