@@ -5,7 +5,7 @@
 
 #include "plugins/confirm/ackbox_entry.h"
 #include "plugins/confirm/ackbox_form.h"
-#include "plugins/confirm/plugin_folder.h"
+#include "framework/win32/plugin_library.h"
 
 namespace {
 
@@ -32,10 +32,10 @@ extern "C" int32_t WINAPI return_Ackbox(uint32_t languageId, const wchar_t* mess
   try {
     // The bitmaps and the layout file are found relative to the plug-in's folder; the caller sets
     // its own directory back if it needs it.
-    const std::wstring folder = ackbox::ModuleFolder(pluginModule);
+    const std::wstring folder = framework::ModuleFolder(pluginModule);
     SetCurrentDirectoryW(folder.c_str());
     // The caller's active window owns the dialog, so the dialog stays above it.
-    ackbox::TFAckbox form(GetActiveWindow(), reserved, message, ackbox::ParentFolder(folder),
+    ackbox::TFAckbox form(GetActiveWindow(), reserved, message, framework::ParentFolder(folder),
                           static_cast<uint16_t>(languageId & 0xFFFF));
     form.result = &result;
     form.FireCreate();

@@ -1,7 +1,6 @@
 #include "tests/wine/host/host_installation.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "framework/core/ini_file.h"
@@ -14,18 +13,21 @@ namespace {
 constexpr size_t kFlashBytes = 131072;
 constexpr size_t kConfigPageOffset = 0x2700 * 2;
 
+}  // namespace
+
 std::string ReadAll(const std::wstring& path) {
+  // Shared for deleting too: the simulator saves its flash image by renaming a new file over the
+  // old one, which an open handle without that right would make fail.
   std::string bytes;
-  FILE* file = _wfopen(path.c_str(), L"rb");
-  if (file == nullptr) return bytes;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[65536];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, got);
-  std::fclose(file);
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
   return bytes;
 }
-
-}  // namespace
 
 std::wstring StageFolder() { return driver::HostFolder(SUITE_STAGE_DIR); }
 

@@ -47,6 +47,8 @@ class HostInstallation {
 std::wstring StageFolder();
 // Where tests leave screenshots and figures (created on demand).
 std::wstring EvidenceFolder();
+// A whole file's bytes ("" when it cannot be read).
+std::string ReadAll(const std::wstring& path);
 // Copies a folder tree (both with trailing backslashes).
 void CopyTree(const std::wstring& from, const std::wstring& to);
 

@@ -1,6 +1,5 @@
 #include "tests/wine/host/host_session.h"
 
-#include <cstdio>
 
 #include "tests/wine/driver/driver.h"
 
@@ -42,16 +41,7 @@ DWORD HostRun::ExitCode(DWORD timeoutMs) {
 
 bool HostRun::WaitIdle(DWORD timeoutMs) { return driver::WaitEnabled(window_, true, timeoutMs); }
 
-std::string ReadText(const std::wstring& path) {
-  std::string text;
-  FILE* file = _wfopen(path.c_str(), L"rb");
-  if (file == nullptr) return text;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, got);
-  std::fclose(file);
-  return text;
-}
+std::string ReadText(const std::wstring& path) { return ReadAll(path); }
 
 std::wstring HostFile(const char* unixPath) {
   std::wstring path = L"Z:";
