@@ -36,4 +36,18 @@ std::wstring CutText(const wchar_t* text, size_t maxUnits) {
 
 HWND CallerWindow() { return GetActiveWindow(); }
 
+void StyleMessageLabel(forms::Label& label) {
+  label.SetAutoSize(false);
+  label.SetWordWrap(true);
+  label.SetLayout(forms::TextLayout::kCenter);
+  label.SetFont({L"Tahoma", 13, false, RGB(0, 128, 128)});
+}
+
+void PlaceDialog(forms::Form& form, const forms::Image& background, skin::Lustrea& skin) {
+  form.SetSize(background.Width(), background.Height());
+  form.CenterOnScreen();
+  form.SetExStyle(forms::Form::ToolWindowStyle(forms::Application::MainFormExStyle()));
+  skin.Active();
+}
+
 }  // namespace dialogkit

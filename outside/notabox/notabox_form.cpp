@@ -15,7 +15,6 @@ forms::FirstActivation firstActivation;
 constexpr wchar_t kSection[] = L"Notabox";
 constexpr wchar_t kLayoutFile[] = L"UI.txt";
 constexpr wchar_t kBackgroundFile[] = L"Notabox_Background.bmp";
-constexpr COLORREF kTeal = RGB(0, 128, 128);
 // A question is a sentence or two; a runaway text only costs time on every paint.
 constexpr size_t kMaxQuestionLength = 1024;
 
@@ -24,10 +23,7 @@ constexpr size_t kMaxQuestionLength = 1024;
 TFNotabox::TFNotabox(HWND owner, const wchar_t* question, const std::wstring& formsRoot, uint16_t languageId)
     : Form(L"FNotabox", owner), languageId_(languageId) {
   SetSize(360, 219);
-  lb_Message.SetAutoSize(false);
-  lb_Message.SetWordWrap(true);
-  lb_Message.SetLayout(forms::TextLayout::kCenter);
-  lb_Message.SetFont({L"Tahoma", 13, false, kTeal});
+  dialogkit::StyleMessageLabel(lb_Message);
   // The bitmaps of slots 1 and 2 (plain fill, copied then shaped) carry "Yes" and "No" drawn in the
   // user's language: the skin prints a button's own caption in the ANSI code page only.
   bt_Yes.SetTag(22001);
@@ -40,9 +36,7 @@ TFNotabox::TFNotabox(HWND owner, const wchar_t* question, const std::wstring& fo
     framework::FreeLanguage();
     return true;
   };
-  const auto drag = [this](forms::MouseButton button, int, int) {
-    if (button == forms::MouseButton::kLeft) forms::DragWindow(Handle());
-  };
+  const forms::MouseHandler drag = forms::DragHandler(*this);
   OnMouseDown = drag;
   im_BackgroundImage.OnMouseDown = drag;
   lb_Message.OnMouseDown = drag;
@@ -67,10 +61,7 @@ TFNotabox::TFNotabox(HWND owner, const wchar_t* question, const std::wstring& fo
 }
 
 void TFNotabox::FormCreate() {
-  SetSize(im_BackgroundImage.Width(), im_BackgroundImage.Height());
-  CenterOnScreen();
-  SetExStyle(ToolWindowStyle(forms::Application::MainFormExStyle()));
-  skin_->Active();
+  dialogkit::PlaceDialog(*this, im_BackgroundImage, *skin_);
   // Enter answers what has the focus; a question that may remove a device starts on No.
   bt_No.SetFocus();
 }

@@ -16,7 +16,6 @@ forms::FirstActivation firstActivation;
 constexpr wchar_t kSection[] = L"Querent";
 constexpr wchar_t kLayoutFile[] = L"UI.txt";
 constexpr wchar_t kBackgroundFile[] = L"Querent_Background.bmp";
-constexpr COLORREF kTeal = RGB(0, 128, 128);
 
 // The block's texts need not be terminated by a careless caller: read at most the room they have.
 std::wstring BlockText(const char16_t* units) {
@@ -35,10 +34,7 @@ int EffectiveMaxLength(int32_t requested) {
 TFQuerent::TFQuerent(HWND owner, contract::QuerentRequest& request, const std::wstring& formsRoot)
     : Form(L"FQuerent", owner), request_(request) {
   SetSize(360, 219);
-  lb_Prompt.SetAutoSize(false);
-  lb_Prompt.SetWordWrap(true);
-  lb_Prompt.SetLayout(forms::TextLayout::kCenter);
-  lb_Prompt.SetFont({L"Tahoma", 13, false, kTeal});
+  dialogkit::StyleMessageLabel(lb_Prompt);
   // Captions are drawn into the bitmaps in the user's language (the skin prints a button's own
   // caption in the ANSI code page only).
   bt_OK.SetTag(22001);
@@ -54,9 +50,7 @@ TFQuerent::TFQuerent(HWND owner, contract::QuerentRequest& request, const std::w
   OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT* answer) {
     return KeyCommand(message, wParam, lParam, answer);
   };
-  const auto drag = [this](forms::MouseButton button, int, int) {
-    if (button == forms::MouseButton::kLeft) forms::DragWindow(Handle());
-  };
+  const forms::MouseHandler drag = forms::DragHandler(*this);
   OnMouseDown = drag;
   im_BackgroundImage.OnMouseDown = drag;
   lb_Prompt.OnMouseDown = drag;
@@ -78,10 +72,7 @@ TFQuerent::TFQuerent(HWND owner, contract::QuerentRequest& request, const std::w
 }
 
 void TFQuerent::FormCreate() {
-  SetSize(im_BackgroundImage.Width(), im_BackgroundImage.Height());
-  CenterOnScreen();
-  SetExStyle(ToolWindowStyle(forms::Application::MainFormExStyle()));
-  skin_->Active();
+  dialogkit::PlaceDialog(*this, im_BackgroundImage, *skin_);
   ed_Text.SetFocus();
   SendMessageW(ed_Text.Handle(), EM_SETSEL, 0, -1);
 }

@@ -38,7 +38,8 @@ void TStepForm::FinishConstruction(const std::wstring& backgroundFile, forms::Im
       control->OnMouseDown = forms::DragHandler(*this);
     }
   }
-  skin_ = std::make_unique<SkinBinding>(context_.formsRoot, Handle(), context_.languageId);
+  skin_.Load(context_.formsRoot);
+  skin_.NewSkin(Handle(), context_.languageId);
 }
 
 void TStepForm::LoadPicture(forms::Image& image, const std::wstring& file) {
@@ -79,7 +80,7 @@ void TStepForm::FormCreate() {
   CenterOnScreen();
   // No taskbar button: the wizard belongs to the host's window.
   SetExStyle(ToolWindowStyle(forms::Application::MainFormExStyle()));
-  if (skin_) skin_->Activate();
+  skin_.Activate();
 }
 
 void TStepForm::FormActivate() {

@@ -10,7 +10,7 @@
 
 #include "forms/forms.h"
 #include "plugins/wizard/core/step_rules.h"
-#include "plugins/wizard/skin_binding.h"
+#include "framework/win32/skin_library.h"
 
 namespace wizard {
 
@@ -64,8 +64,8 @@ class TStepForm : public forms::Form {
   StepContext context_;
   forms::FirstActivation& firstActivation_;
   RenamePlan renamed_;
-  // Declared last: released first, while the skinned controls still exist.
-  std::unique_ptr<SkinBinding> skin_;
+  // New_Lustrea when the form is constructed, Active_Lustrea when it is created.
+  framework::SkinLibrary skin_;
 };
 
 }  // namespace wizard

@@ -87,6 +87,13 @@ std::vector<HWND> Children(HWND parent) {
   return children;
 }
 
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string result(size > 0 ? size - 1 : 0, '\0');
+  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &result[0], size, nullptr, nullptr);
+  return result;
+}
+
 std::wstring ComponentName(HWND window) { return forms::ComponentName(window); }
 std::wstring ComponentClass(HWND window) { return forms::ComponentClass(window); }
 int ComponentTag(HWND window) { return forms::ComponentTag(window); }

@@ -33,6 +33,8 @@ int ComponentTag(HWND window);
 std::wstring WindowClassName(HWND window);
 
 std::wstring GetText(HWND window);  // WM_GETTEXT
+// UTF-8 of a window text, for printing what a tour saw.
+std::string Utf8(const std::wstring& text);
 bool SetText(HWND window, const std::wstring& text);  // WM_SETTEXT, sent
 // BM_CLICK. Sent: returns after the click handler ran. Posted: returns at once (needed when the
 // handler opens a modal window, which would block a sent message until it closes).

@@ -29,13 +29,6 @@ constexpr wchar_t kDisplay[] = L"FWavegauge";
 const char kTourScenario[] =
     "[Receiver]\nGeneration=104\n[RfInfo]\nDrift=92,128,2\nChannel=5,9,13\n[Faults]\nUnplugFile=Unplugged\n";
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string result(size > 0 ? size - 1 : 0, '\0');
-  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &result[0], size, nullptr, nullptr);
-  return result;
-}
-
 void Say(const std::string& line) {
   std::printf("  %s\n", line.c_str());
   std::fflush(stdout);
@@ -128,13 +121,13 @@ int main(int argc, char** argv) {
   const std::wstring dllFolder = installationFolder + L"DLL\\";
   std::wstring scenario = IniString(dllFolder + L"DLL_Hidora.ini", L"Simulator", L"Scenario");
   if (scenario.empty()) {
-    Say("no simulated receiver in " + Utf8(dllFolder) + "DLL_Hidora.ini");
+    Say("no simulated receiver in " + driver::Utf8(dllFolder) + "DLL_Hidora.ini");
     return 2;
   }
   if (!IsFullPath(scenario)) scenario = dllFolder + scenario;
   std::wstring unplug = IniString(scenario, L"Faults", L"UnplugFile");
   if (unplug.empty()) {
-    Say("the scenario " + Utf8(scenario) + " names no [Faults] UnplugFile: the receiver cannot be pulled out");
+    Say("the scenario " + driver::Utf8(scenario) + " names no [Faults] UnplugFile: the receiver cannot be pulled out");
     return 2;
   }
   if (!IsFullPath(unplug)) unplug = scenario.substr(0, scenario.find_last_of(L"\\/") + 1) + unplug;
@@ -165,10 +158,10 @@ int main(int argc, char** argv) {
   Sleep(measureMs);
   const std::wstring number = driver::GetText(driver::FindComponent(display, L"pl_RSSI"));
   Say("  after " + std::to_string(measureMs / 1000) + " s the signal display shows " +
-      (number.empty() ? std::string("no number yet") : Utf8(number)));
+      (number.empty() ? std::string("no number yet") : driver::Utf8(number)));
   shots.Take(display, "gauge-1-measuring.png");
 
-  Say("the receiver pulled out (" + Utf8(unplug) + " created):");
+  Say("the receiver pulled out (" + driver::Utf8(unplug) + " created):");
   HANDLE file = CreateFileW(unplug.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   const bool displayClosed = driver::WaitUntil([&] { return !IsWindow(display) || !IsWindowVisible(display); }, 10000);

@@ -25,13 +25,6 @@ const char kDemoScenario[] =
 
 const wchar_t* const kButtons[] = {L"bt_OpenCorvilManager", L"bt_OpenWavegauge", L"bt_NewCorvilProcess"};
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string result(size > 0 ? size - 1 : 0, '\0');
-  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &result[0], size, nullptr, nullptr);
-  return result;
-}
-
 struct OpenSearch {
   DWORD processId;
   HWND main;
@@ -113,9 +106,9 @@ int main(int argc, char** argv) {
     for (const wchar_t* button : kButtons) {
       host.Press(button);
       const std::wstring text = host.DialogText();
-      tour.Say("  " + Utf8(button) + ": \"" + Utf8(text) + "\"");
+      tour.Say("  " + driver::Utf8(button) + ": \"" + driver::Utf8(text) + "\"");
       char name[64];
-      std::snprintf(name, sizeof(name), "host-%02d-no-receiver-%s.png", n++, Utf8(button).c_str() + 3);
+      std::snprintf(name, sizeof(name), "host-%02d-no-receiver-%s.png", n++, driver::Utf8(button).c_str() + 3);
       if (host.Dialog() != nullptr) tour.Shot(host.Dialog(), name);
       host.DismissDialog();
       host.WaitIdle();
@@ -134,15 +127,15 @@ int main(int argc, char** argv) {
       host.Press(button);
       HWND opened = Tour::OpenedWindow(host.Process().Id(), host.Window());
       char name[64];
-      std::snprintf(name, sizeof(name), "host-%02d-opened-%s.png", n++, Utf8(button).c_str() + 3);
+      std::snprintf(name, sizeof(name), "host-%02d-opened-%s.png", n++, driver::Utf8(button).c_str() + 3);
       if (opened == nullptr) {
-        tour.Say("  " + Utf8(button) + ": nothing opened");
+        tour.Say("  " + driver::Utf8(button) + ": nothing opened");
         continue;
       }
       const std::wstring caption = driver::GetText(opened);
       const std::wstring message =
           caption == host_test::kAckboxCaption ? driver::GetText(driver::FindComponent(opened, L"lb_Message")) : L"";
-      tour.Say("  " + Utf8(button) + ": " + Utf8(caption) + (message.empty() ? "" : " \"" + Utf8(message) + "\""));
+      tour.Say("  " + driver::Utf8(button) + ": " + driver::Utf8(caption) + (message.empty() ? "" : " \"" + driver::Utf8(message) + "\""));
       tour.Shot(opened, name);
       if (caption == host_test::kAckboxCaption) {
         host.DismissDialog();

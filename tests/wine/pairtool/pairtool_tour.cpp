@@ -13,13 +13,6 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string result(size > 0 ? size - 1 : 0, '\0');
-  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &result[0], size, nullptr, nullptr);
-  return result;
-}
-
 class Tour {
  public:
   Tour(HWND window, std::wstring folder, std::string shownFolder)
@@ -72,26 +65,26 @@ int main(int argc, char** argv) {
     return 1;
   }
   Tour tour(window, std::wstring(windowsFolder.begin(), windowsFolder.end()), argv[2]);
-  tour.Say("1. The window opens: \"" + Utf8(tour.Text(L"lb_Title")) + "\"");
+  tour.Say("1. The window opens: \"" + driver::Utf8(tour.Text(L"lb_Title")) + "\"");
   tour.Shot("1-start.png");
 
   tour.Press(L"bt_Pair");
   driver::WaitUntil([&] { return !tour.Text(L"lb_Message").empty(); });
   tour.Say("2. Pair pressed: the receiver was found and is in pairing mode; the countdown shows \"" +
-           Utf8(tour.Text(L"lb_Message")) + "\"");
+           driver::Utf8(tour.Text(L"lb_Message")) + "\"");
   tour.Shot("2-countdown.png");
 
   bool ok = tour.WaitText(L"le_MouseID", L"051234");
   driver::WaitUntil([&] { return tour.Text(L"lb_Message") == installation.EnglishText(L"PAIR_MouseOK"); }, 3000);
-  tour.Say("3. The mouse answered: pairing code " + Utf8(tour.Text(L"le_MouseID")) + ", \"" +
-           Utf8(tour.Text(L"lb_Message")) + "\"");
+  tour.Say("3. The mouse answered: pairing code " + driver::Utf8(tour.Text(L"le_MouseID")) + ", \"" +
+           driver::Utf8(tour.Text(L"lb_Message")) + "\"");
   tour.Shot("3-mouse-paired.png");
 
   tour.Press(L"bt_Pair");
   ok = tour.WaitText(L"le_KeybdID", L"02BCDE") && ok;
   driver::WaitUntil([&] { return tour.Text(L"lb_Message") == installation.EnglishText(L"PAIR_KeybdOK"); }, 3000);
-  tour.Say("4. Pair pressed again, the keyboard answered: pairing code " + Utf8(tour.Text(L"le_KeybdID")) +
-           ", \"" + Utf8(tour.Text(L"lb_Message")) + "\"");
+  tour.Say("4. Pair pressed again, the keyboard answered: pairing code " + driver::Utf8(tour.Text(L"le_KeybdID")) +
+           ", \"" + driver::Utf8(tour.Text(L"lb_Message")) + "\"");
   tour.Shot("4-keyboard-paired.png");
 
   tour.Press(L"bt_Close");

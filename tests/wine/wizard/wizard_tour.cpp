@@ -27,13 +27,6 @@ const char kDemoScenario[] =
 constexpr wchar_t kDeviceName[] = L"Tour mouse";
 constexpr DWORD kPairingTimeoutMs = 70000;  // the wizard itself gives up after 60 seconds
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string result(size > 0 ? size - 1 : 0, '\0');
-  if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &result[0], size, nullptr, nullptr);
-  return result;
-}
-
 class Tour {
  public:
   Tour(std::wstring folder, std::string shown) : folder_(std::move(folder)), shown_(std::move(shown)) {}
@@ -102,8 +95,8 @@ bool RunSteps(Tour& tour, HWND main, DWORD processId, const wchar_t* finishButto
   step = wizard_test::HostStep(processId, 2);
   if (step == nullptr) return false;
   driver::WaitUntil([&] { return !TextOf(step, L"lb_Message").empty(); }, 3000);
-  tour.Say("Step 2: \"" + Utf8(TextOf(step, L"lb_ActivateDeviceTitle_Mouse1")) + "\"; the receiver listens, " +
-           Utf8(TextOf(step, L"lb_Message")) + " seconds left.");
+  tour.Say("Step 2: \"" + driver::Utf8(TextOf(step, L"lb_ActivateDeviceTitle_Mouse1")) + "\"; the receiver listens, " +
+           driver::Utf8(TextOf(step, L"lb_Message")) + " seconds left.");
   tour.Shot(step, "wizard-02-step2-switch-on.png");
 
   step = wizard_test::HostStep(processId, 3, kPairingTimeoutMs);
@@ -111,15 +104,15 @@ bool RunSteps(Tour& tour, HWND main, DWORD processId, const wchar_t* finishButto
     tour.Say("no mouse reported within 60 seconds");
     return false;
   }
-  tour.Say("Step 3: \"" + Utf8(TextOf(step, L"lb_ConfirmDeviceTitle_Mouse")) + "\" Yes is chosen.");
+  tour.Say("Step 3: \"" + driver::Utf8(TextOf(step, L"lb_ConfirmDeviceTitle_Mouse")) + "\" Yes is chosen.");
   tour.Shot(step, "wizard-03-step3-confirm.png");
   Press(step, L"bt_NextStep");
 
   step = wizard_test::HostStep(processId, 4);
   if (step == nullptr) return false;
   driver::SetText(driver::FindComponent(step, L"ed_DeviceName"), kDeviceName);
-  tour.Say("Step 4: the mouse's code is " + Utf8(TextOf(step, L"ed_DeviceID")) + ", named \"" +
-           Utf8(TextOf(step, L"ed_DeviceName")) + "\".");
+  tour.Say("Step 4: the mouse's code is " + driver::Utf8(TextOf(step, L"ed_DeviceID")) + ", named \"" +
+           driver::Utf8(TextOf(step, L"ed_DeviceName")) + "\".");
   tour.Shot(step, "wizard-04-step4-name.png");
   if (std::wstring(finishButton) == L"bt_Exit") {
     Press(step, L"bt_Success");
@@ -127,7 +120,7 @@ bool RunSteps(Tour& tour, HWND main, DWORD processId, const wchar_t* finishButto
     tour.Say("Done fixes the name.");
     tour.Shot(step, "wizard-05-step4-done.png");
   }
-  tour.Say("The wizard ends with " + Utf8(finishButton) + ".");
+  tour.Say("The wizard ends with " + driver::Utf8(finishButton) + ".");
   Press(step, finishButton);
   wizard_test::HostStepGone(processId, 4);
   return true;
@@ -176,7 +169,7 @@ int main(int argc, char** argv) {
   } else {
     Sleep(1000);
     if (HWND opened = driver::FindTopWindowOfProcess(host.Process().Id(), L"FAckbox", 0)) {
-      tour.Say("The host says: \"" + Utf8(driver::GetText(driver::FindComponent(opened, L"lb_Message"))) + "\"");
+      tour.Say("The host says: \"" + driver::Utf8(driver::GetText(driver::FindComponent(opened, L"lb_Message"))) + "\"");
       tour.Shot(opened, "wizard-06-after.png");
     }
   }
