@@ -26,10 +26,25 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "setup: installing ${missing[*]}"
 log=$(mktemp)
+# While a mirror syncs, the security suite can carry a newer amd64 package than its i386 index (or
+# that index fails to download); the two architectures of a multi-arch library must match, so the
+# install is tried once more from the main suites alone.
+install_from_main_suites() {
+  local parts
+  parts=$(mktemp -d)
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -e "$f" ] && awk 'BEGIN { RS = ""; ORS = "\n\n" } !/debian-security/' "$f" >"$parts/$(basename "$f")"
+  done
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dir::Etc::SourceParts="$parts" \
+    -o Dir::Etc::SourceList=/dev/null "${missing[@]}"
+  local status=$?
+  rm -rf "$parts"
+  return $status
+}
 {
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  apt-get update -qq || true
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" || install_from_main_suites
 } >"$log" 2>&1 || { tail -n 30 "$log" >&2; echo "setup: package installation failed (log: $log)" >&2; exit 1; }
 rm -f "$log"
 echo "setup: done"

@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_platform.h"
 #include "simulator/sim_usb_device.h"
 
 namespace sim {

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_layout.h"
 #include "simulator/usb_plain_device.h"
 #include "simulator/usb_tree.h"
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_layout.h"
 #include "simulator/usb_tree.h"
 
 namespace sim {

@@ -15,7 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/receiver/paired_device_table.h"
+#include "receiver/paired_device_table.h"
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define SUITE_STDCALL __stdcall

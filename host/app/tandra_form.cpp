@@ -6,7 +6,7 @@
 #include "framework/win32/apply_form_texts.h"
 #include "framework/win32/plugin_library.h"
 #include "host/main/host_texts.h"
-#include "host/names/win32/names_file_ops.h"
+#include "userfiles/win32/win32_user_files.h"
 #include "host/win32/device_library_win32.h"
 #include "skin/win32/shape_window.h"
 
@@ -60,7 +60,7 @@ TTandraTechnology::TTandraTechnology(const HostFolders& folders, uint16_t langua
   controller_ = std::make_unique<host::HostController>(host::HostDeviceLibrary(), *this, requests,
                                                        languageId_);
   controller_->SetHostWindow(reinterpret_cast<host::WindowRef>(Handle()));
-  controller_->SetNameStore(host::Win32NameFileOps(), host::UserDeviceNamesFolder());
+  controller_->SetNameStore(userfiles::Win32FileOps(), userfiles::UserFolder(L"Tandra"));
   OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return FormMessage(message, wParam, lParam, result);
   };

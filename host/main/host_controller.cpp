@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "host/main/host_texts.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/receiver_protocol.h"
 
 namespace host {
 namespace {

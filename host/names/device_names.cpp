@@ -217,16 +217,6 @@ std::string DeviceNames::Serialize() const {
   return text;
 }
 
-bool DeviceNames::Save() {
-  if (folder_.empty() || !ops_.write || !ops_.replace) return false;
-  if (ops_.makeFolder && !ops_.makeFolder(folder_)) return false;
-  const std::wstring target = folder_ + kFileName;
-  const std::wstring fresh = target + L".new";
-  if (!ops_.write(fresh, Serialize()) || !ops_.replace(fresh, target)) {
-    if (ops_.remove) ops_.remove(fresh);
-    return false;
-  }
-  return true;
-}
+bool DeviceNames::Save() { return userfiles::ReplaceFile(ops_, folder_, kFileName, Serialize()); }
 
 }  // namespace host

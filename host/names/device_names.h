@@ -15,23 +15,13 @@
 #include <map>
 #include <string>
 
-#include "host/receiver/paired_device_table.h"
+#include "receiver/paired_device_table.h"
+#include "userfiles/user_file_ops.h"
 
 namespace host {
 
-// The file operations the names need; the host passes the Win32 ones (win32/names_file_ops.h),
-// tests an in-memory set.
-struct NameFileOps {
-  // The whole file; false when it cannot be read (missing counts as unreadable).
-  std::function<bool(const std::wstring& path, std::string* bytes)> read;
-  // Creates or truncates the file and writes all bytes; false on any failure.
-  std::function<bool(const std::wstring& path, const std::string& bytes)> write;
-  // Replaces `to` by `from` in one step (MoveFileEx with replace-existing); false on failure.
-  std::function<bool(const std::wstring& from, const std::wstring& to)> replace;
-  std::function<void(const std::wstring& path)> remove;
-  // Creates the folder and any missing parent; false when it neither exists nor can be made.
-  std::function<bool(const std::wstring& folder)> makeFolder;
-};
+// The names file's operations: the per-user file operations of every program.
+using NameFileOps = userfiles::FileOps;
 
 enum class DeviceKind { kMouse, kKeyboard };
 

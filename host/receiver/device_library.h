@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/receiver/device_commands.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/receiver_protocol.h"
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define HIDORA_CDECL __cdecl

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "host/receiver/config_slots.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/config_slots.h"
+#include "receiver/receiver_protocol.h"
 
 using namespace receiver;
 

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <thread>
 
-#include "host/receiver/config_slots.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/config_slots.h"
+#include "receiver/receiver_protocol.h"
 
 using namespace receiver;
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "host/receiver/pair_parameters.h"
-#include "host/receiver/paired_device_table.h"
+#include "receiver/paired_device_table.h"
 #include "host/receiver/quarn.h"
 
 namespace host {

@@ -7,7 +7,7 @@
 
 #include "outside/hidora/core/device_access.h"
 #include "outside/hidora/core/library_config.h"
-#include "pairtool/usb/win32/win32_usb_platform.h"
+#include "usb/win32/win32_usb_platform.h"
 
 namespace {
 

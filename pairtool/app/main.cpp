@@ -6,7 +6,7 @@
 #include "forms/application.h"
 #include "pairtool/app/pair_form.h"
 #include "pairtool/app/receiver_access.h"
-#include "pairtool/usb/softcpu.h"
+#include "receiver/softcpu.h"
 
 namespace {
 

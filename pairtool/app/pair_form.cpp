@@ -1,7 +1,7 @@
 #include "pairtool/app/pair_form.h"
 
 #include "pairtool/app/resources.h"
-#include "pairtool/usb/softcpu.h"
+#include "receiver/softcpu.h"
 #include "skin/core/skin_names.h"
 #include "skin/core/slot_table.h"
 #include "skin/win32/shape_window.h"

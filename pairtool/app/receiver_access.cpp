@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "pairtool/usb/win32/win32_usb_platform.h"
+#include "usb/win32/win32_usb_platform.h"
 #include "simulator/simulated_usb.h"
 
 namespace pairtool {

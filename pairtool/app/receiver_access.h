@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_platform.h"
 
 namespace sim {
 class SimulatedUsb;

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "framework/core/strutil.h"
-#include "pairtool/run/config_page.h"
-#include "pairtool/usb/receiver_protocol.h"
-#include "pairtool/usb/softcpu.h"
+#include "receiver/tool_slots.h"
+#include "receiver/receiver_protocol.h"
+#include "receiver/softcpu.h"
 
 namespace pairtool {
 

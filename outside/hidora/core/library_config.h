@@ -10,7 +10,7 @@
 
 #include "framework/core/ini_file.h"
 #include "outside/hidora/core/backend.h"
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_platform.h"
 
 namespace hidora {
 

@@ -1,6 +1,6 @@
 #include "outside/hidora/core/usb_backend.h"
 
-#include "pairtool/usb/usb_descriptors.h"
+#include "usb/usb_descriptors.h"
 
 namespace hidora {
 namespace {

@@ -3,7 +3,7 @@
 // the port number.
 #pragma once
 #include "outside/hidora/core/backend.h"
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_platform.h"
 
 namespace hidora {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/core/plugin_contract.h"
-#include "host/receiver/paired_device_table.h"
+#include "receiver/paired_device_table.h"
 
 namespace manager {
 

@@ -10,8 +10,8 @@
 
 #include "host/main/host_controller.h"
 #include "host/main/host_texts.h"
-#include "host/receiver/config_slots.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/config_slots.h"
+#include "receiver/receiver_protocol.h"
 #include "tests/unit/host/receiver_fixture.h"
 
 namespace hosttest {

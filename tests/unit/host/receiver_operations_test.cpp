@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "host/receiver/config_slots.h"
+#include "receiver/config_slots.h"
 #include "tests/unit/host/receiver_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pairtool/usb/softcpu.h"
+#include "receiver/softcpu.h"
 #include "simulator/receiver.h"
 #include "simulator/usb_tree.h"
 

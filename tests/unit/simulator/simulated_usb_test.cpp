@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "pairtool/usb/receiver_protocol.h"
-#include "pairtool/usb/softcpu.h"
+#include "receiver/receiver_protocol.h"
+#include "receiver/softcpu.h"
 
 namespace {
 

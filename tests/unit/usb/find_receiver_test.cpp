@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "pairtool/usb/usb_descriptors.h"
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_descriptors.h"
+#include "usb/usb_layout.h"
 #include "simulator/usb_tree.h"
 #include "tests/unit/usb/flash_device.h"
 

@@ -1,7 +1,7 @@
 // Decoding of the pairing status record.
 #include <gtest/gtest.h>
 
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/receiver_protocol.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "pairtool/usb/receiver_protocol.h"
-#include "pairtool/usb/softcpu.h"
+#include "receiver/receiver_protocol.h"
+#include "receiver/softcpu.h"
 #include "simulator/usb_tree.h"
 #include "tests/unit/usb/flash_device.h"
 

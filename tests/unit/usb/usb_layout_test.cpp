@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_layout.h"
 
 namespace {
 

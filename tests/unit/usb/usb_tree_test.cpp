@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_layout.h"
 #include "simulator/usb_plain_device.h"
 #include "simulator/usb_tree.h"
 

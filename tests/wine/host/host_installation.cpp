@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "framework/core/ini_file.h"
-#include "host/receiver/config_slots.h"
+#include "receiver/config_slots.h"
 #include "tests/wine/driver/files.h"
 
 namespace host_test {

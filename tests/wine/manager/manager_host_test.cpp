@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "host/receiver/config_slots.h"
+#include "receiver/config_slots.h"
 #include "tests/wine/dialogs/harness.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/host/host_session.h"

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host/receiver/config_slots.h"
+#include "receiver/config_slots.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/host/host_session.h"

@@ -1,10 +1,10 @@
-#include "pairtool/usb/usb_descriptors.h"
+#include "usb/usb_descriptors.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "pairtool/usb/hub_queries.h"
-#include "pairtool/usb/usb_layout.h"
+#include "usb/hub_queries.h"
+#include "usb/usb_layout.h"
 
 using usb::ConnectionInfo;
 using usb::PlatformHandle;

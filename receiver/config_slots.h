@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "host/receiver/paired_device_table.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/paired_device_table.h"
+#include "receiver/receiver_protocol.h"
 
 namespace host {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "pairtool/usb/usb_layout.h"
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_layout.h"
+#include "usb/usb_platform.h"
 
 namespace usb {
 

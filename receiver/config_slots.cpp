@@ -1,4 +1,4 @@
-#include "host/receiver/config_slots.h"
+#include "receiver/config_slots.h"
 
 namespace host {
 namespace {

@@ -1,6 +1,6 @@
 // The platform operations of the hub search on the real Windows hub driver and SetupAPI.
 #pragma once
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_platform.h"
 
 namespace usb {
 

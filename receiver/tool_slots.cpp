@@ -1,6 +1,6 @@
-#include "pairtool/run/config_page.h"
+#include "receiver/tool_slots.h"
 
-#include "pairtool/usb/receiver_protocol.h"
+#include "receiver/receiver_protocol.h"
 
 namespace pairtool {
 namespace {

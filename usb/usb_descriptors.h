@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "pairtool/usb/usb_platform.h"
+#include "usb/usb_platform.h"
 
 // The place of one found receiver.
 struct ReceiverLocation {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "pairtool/usb/usb_descriptors.h"
+#include "usb/usb_descriptors.h"
 
 class TSoftCpu : public TUsbDescriptors {
  public:

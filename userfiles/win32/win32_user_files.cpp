@@ -1,16 +1,16 @@
-#include "host/names/win32/names_file_ops.h"
+#include "userfiles/win32/win32_user_files.h"
 
 #include <windows.h>
 
-namespace host {
+namespace userfiles {
 
-NameFileOps Win32NameFileOps() {
-  NameFileOps ops;
+FileOps Win32FileOps() {
+  FileOps ops;
   ops.read = [](const std::wstring& path, std::string* bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size{};
-    // A names file is small; anything huge is not ours.
+    // Our per-user files are small; anything huge is not ours.
     const bool sane = GetFileSizeEx(file, &size) && size.QuadPart < (1 << 20);
     bytes->assign(sane ? static_cast<size_t>(size.QuadPart) : 0, '\0');
     DWORD read = 0;
@@ -44,13 +44,13 @@ NameFileOps Win32NameFileOps() {
   return ops;
 }
 
-std::wstring UserDeviceNamesFolder() {
+std::wstring UserFolder(const std::wstring& program) {
   wchar_t buffer[MAX_PATH] = {};
   const DWORD length = GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return std::wstring();
   std::wstring folder(buffer, length);
   if (folder.back() != L'\\') folder += L'\\';
-  return folder + L"Tandra\\";
+  return folder + program + L"\\";
 }
 
-}  // namespace host
+}  // namespace userfiles

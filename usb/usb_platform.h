@@ -1,5 +1,5 @@
 // The platform operations the hub search and the transfer need, one entry per Windows call they are
-// modelled on. The real backend (pairtool/usb/win32) forwards each entry to that call; the simulated
+// modelled on. The real backend (usb/win32) forwards each entry to that call; the simulated
 // USB tree (simulator/usb_tree.h) answers them itself. The search logic never sees which one it has.
 #pragma once
 #include <cstddef>

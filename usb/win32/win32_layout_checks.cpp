@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_layout.h"
 
 namespace usb {
 

@@ -1,4 +1,4 @@
-#include "pairtool/usb/win32/win32_usb_platform.h"
+#include "usb/win32/win32_usb_platform.h"
 
 #include <windows.h>
 #include <setupapi.h>

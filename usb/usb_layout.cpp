@@ -1,4 +1,4 @@
-#include "pairtool/usb/usb_layout.h"
+#include "usb/usb_layout.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "pairtool/usb/hub_queries.h"
+#include "usb/hub_queries.h"
 
 #include <algorithm>
 #include <new>

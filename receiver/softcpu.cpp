@@ -1,10 +1,10 @@
-#include "pairtool/usb/softcpu.h"
+#include "receiver/softcpu.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "pairtool/usb/hub_queries.h"
-#include "pairtool/usb/receiver_protocol.h"
+#include "usb/hub_queries.h"
+#include "receiver/receiver_protocol.h"
 
 using namespace receiver;
 
