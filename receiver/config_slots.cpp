@@ -8,6 +8,23 @@ constexpr int kKeyboardSlotWords[kDeviceSlots] = {116, 64, 72, 80, 88};
 
 }  // namespace
 
+ConfigPageWords PageWords(const receiver::Page& page) {
+  ConfigPageWords words{};
+  for (size_t k = 0; k < words.size(); ++k) {
+    words[k] = static_cast<uint16_t>(page[2 * k] | (page[2 * k + 1] << 8));
+  }
+  return words;
+}
+
+receiver::Page PageBytes(const ConfigPageWords& words) {
+  receiver::Page page{};
+  for (size_t k = 0; k < words.size(); ++k) {
+    page[2 * k] = static_cast<uint8_t>(words[k] & 0xFF);
+    page[2 * k + 1] = static_cast<uint8_t>(words[k] >> 8);
+  }
+  return page;
+}
+
 int SlotFirstWord(SlotKind kind, int slot) {
   return kind == SlotKind::kMouse ? kMouseSlotWords[slot] : kKeyboardSlotWords[slot];
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "receiver/command_channel.h"
 #include "receiver/paired_device_table.h"
 #include "receiver/receiver_protocol.h"
 
@@ -21,6 +22,10 @@ constexpr uint32_t kSlotValueMask = 0xFFFFFF;
 constexpr uint32_t kFreeSlot = 0xFFFFFF;
 // What a fresh receiver holds in mouse slot 0; that slot counts as free then.
 constexpr uint32_t kFreshMouseSlot = 0xEEEEEE;
+
+// The page as words (word k = bytes 2k, 2k+1, low byte first) and back.
+ConfigPageWords PageWords(const receiver::Page& page);
+receiver::Page PageBytes(const ConfigPageWords& words);
 
 // The first of the slot's words (word index into the page).
 int SlotFirstWord(SlotKind kind, int slot);

@@ -65,45 +65,18 @@ bool TSoftCpu::StartPairing() {
   return SendCommand(CMD_PAIRING, kPairingStart, kDiscardedReplyLength);
 }
 
-bool TSoftCpu::ReadBackEquals(uint16_t address, const uint8_t* expected) {
-  uint8_t word[2] = {0, 0};
-  if (!ReadMemory(address, 2, word)) return false;
-  return word[0] == expected[0] && word[1] == expected[1];
-}
-
 bool TSoftCpu::WriteBlock(uint16_t address, const uint8_t* data, const Progress& progress) {
-  // The loads and the program command are judged only by the read-back below.
-  for (uint8_t i = 0; i < kBlockBytes; ++i) LoadByte(i, data[i]);
-  Program(address, true);
-  if (progress) progress(0, static_cast<uint16_t>(address + kBlockWords), 0, 0);
-  for (uint16_t i = 0; i < kBlockWords; ++i) {
-    if (!ReadBackEquals(static_cast<uint16_t>(address + i), data + 2 * i)) return false;
-  }
-  return true;
+  return receiver::WriteBlock(*this, address, data, progress);
 }
 
 bool TSoftCpu::WriteWord(uint16_t address, const uint8_t* data) {
-  LoadByte(0, data[0]);
-  LoadByte(1, data[1]);
-  Program(address, false);
-  return ReadBackEquals(address, data);
+  return receiver::WriteWord(*this, address, data);
 }
 
 bool TSoftCpu::WritePage(uint16_t address, const uint8_t* data, const Progress& progress) {
-  ErasePage(address);
-  for (uint16_t k = 0; k < kBlocksPerPage; ++k) {
-    const auto block = static_cast<uint16_t>(address + kBlockWords * k);
-    if (!WriteBlock(block, data + kBlockBytes * k, progress)) return false;
-  }
-  return true;
+  return receiver::WritePage(*this, address, data, progress);
 }
 
 bool TSoftCpu::ReadPage(uint16_t address, uint8_t* buffer) {
-  constexpr uint16_t kPieceBytes = 8;
-  constexpr uint16_t kPieceWords = kPieceBytes / 2;
-  for (uint16_t k = 0; k < kPageBytes / kPieceBytes; ++k) {
-    const auto piece = static_cast<uint16_t>(address + kPieceWords * k);
-    if (!ReadMemory(piece, kPieceBytes, buffer + kPieceBytes * k)) return false;
-  }
-  return true;
+  return receiver::ReadPage(*this, address, buffer);
 }

@@ -2,22 +2,22 @@
 // built on it: reading a page, and erasing, programming and verifying it block by block.
 #pragma once
 #include <cstdint>
-#include <functional>
 
+#include "receiver/command_channel.h"
 #include "usb/usb_descriptors.h"
 
-class TSoftCpu : public TUsbDescriptors {
+class TSoftCpu : public TUsbDescriptors, public receiver::CommandChannel {
  public:
   // Called once per written block with (0, block address + 32, 0, 0).
-  using Progress = std::function<void(uint32_t, uint32_t, uint32_t, uint32_t)>;
+  using Progress = receiver::Progress;
 
   explicit TSoftCpu(const usb::UsbPlatformOps& platform);
 
   // One transfer whose reply is discarded.
-  bool SendCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength);
+  bool SendCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength) override;
   // One transfer whose reply fills buffer[0..wLength). False, and buffer untouched, when the
   // transfer fails or the reply is shorter than wLength.
-  bool ReadCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* buffer);
+  bool ReadCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* buffer) override;
 
   bool Program(uint16_t address, bool block);
   bool ReadMemory(uint16_t address, uint16_t count, uint8_t* buffer);
@@ -38,7 +38,4 @@ class TSoftCpu : public TUsbDescriptors {
   bool WritePage(uint16_t address, const uint8_t* data, const Progress& progress = {});
   // Reads the 256-byte page at address in 8-byte pieces; stops at the first failed read.
   bool ReadPage(uint16_t address, uint8_t* buffer);
-
- private:
-  bool ReadBackEquals(uint16_t address, const uint8_t* expected);
 };

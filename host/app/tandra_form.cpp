@@ -21,6 +21,8 @@ constexpr wchar_t kFormsBelowProgram[] = L"Data\\Tandra_Technology\\Forms\\";
 constexpr wchar_t kLayoutFile[] = L"UI_Main.txt";
 constexpr wchar_t kBackgroundFile[] = L"CorvilMain_Background.bmp";
 constexpr wchar_t kIconFile[] = L"Application.ico";
+// Posted to the window once it shows: settle a page rewrite left unfinished by an earlier run.
+constexpr UINT kSettleJournalMessage = WM_APP + 0x47;
 
 constexpr int kCloseTag = 22003;
 constexpr int kNewPairingTag = 22023;
@@ -61,6 +63,7 @@ TTandraTechnology::TTandraTechnology(const HostFolders& folders, uint16_t langua
                                                        languageId_);
   controller_->SetHostWindow(reinterpret_cast<host::WindowRef>(Handle()));
   controller_->SetNameStore(userfiles::Win32FileOps(), userfiles::UserFolder(L"Tandra"));
+  controller_->SetJournalStore(userfiles::Win32FileOps(), userfiles::UserFolder(L"Tandra"));
   OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return FormMessage(message, wParam, lParam, result);
   };
@@ -161,7 +164,10 @@ void TTandraTechnology::FormCreate() {
 }
 
 void TTandraTechnology::FormActivate() {
-  if (firstActivation.Take()) skin::ShapeWindowFromImage(Handle(), im_BackgroundImage.Handle());
+  if (!firstActivation.Take()) return;
+  skin::ShapeWindowFromImage(Handle(), im_BackgroundImage.Handle());
+  // Once the window shows: a page rewrite that an earlier run left unfinished is completed first.
+  PostMessageW(Handle(), kSettleJournalMessage, 0, 0);
 }
 
 void TTandraTechnology::FormMouseDown(forms::MouseButton button, int, int) {
@@ -176,6 +182,10 @@ bool TTandraTechnology::FormCloseQuery() {
 }
 
 bool TTandraTechnology::FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == kSettleJournalMessage) {
+    controller_->SettleAtStart();
+    return true;
+  }
   intptr_t reply = 0;
   if (!controller_->HandleMessage(message, wParam, lParam, &reply)) return false;
   *result = static_cast<LRESULT>(reply);

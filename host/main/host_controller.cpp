@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "host/main/host_texts.h"
+#include "receiver/config_slots.h"
 #include "receiver/receiver_protocol.h"
 
 namespace host {
@@ -38,6 +39,8 @@ bool HostController::CheckReceiver() {
   receiverUsable_ = false;
   if (count == 1) {
     quarn_ = TQUARN(&library_, path, tag);
+    quarn_.SetJournal(&journal_);
+    SettlePageJournal();
     const int generation = quarn_.ReadGeneration();
     if (generation >= kOldestGeneration) {
       receiverUsable_ = true;
@@ -55,6 +58,38 @@ bool HostController::CheckReceiver() {
     ShowText(kDeviceLibraryMissing);
   }
   return receiverUsable_;
+}
+
+void HostController::SettleAtStart() {
+  if (!journal_.Pending()) return;
+  std::u16string path;
+  uint16_t tag = 0;
+  if (library_.FindReceiver(0, &path, &tag) != 1) return;
+  quarn_ = TQUARN(&library_, path, tag);
+  quarn_.SetJournal(&journal_);
+  SettlePageJournal();
+}
+
+void HostController::SettlePageJournal() {
+  receiver::Page page{};
+  if (receiver::SettlePendingRewrite(quarn_, journal_, wait_, kHostUpdateModeWaits, &page) !=
+      receiver::SettleResult::kCompleted) {
+    return;
+  }
+  std::wstring text = view_.Text(kPageRecovered);
+  const ConfigPageWords words = PageWords(page);
+  for (const SlotKind kind : {SlotKind::kMouse, SlotKind::kKeyboard}) {
+    const std::wstring line = view_.Text(kind == SlotKind::kMouse ? kRecoveredMouse : kRecoveredKeyboard);
+    for (int slot = 0; slot < kDeviceSlots; ++slot) {
+      const uint32_t value = SlotValue(words, kind, slot);
+      if (SlotIsFree(kind, slot, value)) continue;
+      std::wstring entry = line;
+      const size_t mark = entry.find(L"%s");
+      if (mark != std::wstring::npos) entry.replace(mark, 2, DeviceCode(value));
+      text += L"\n" + entry;
+    }
+  }
+  view_.ShowMessage(text);
 }
 
 void HostController::FillHead(contract::RecordHead* head) const {

@@ -13,6 +13,7 @@
 #include "host/receiver/pair_parameters.h"
 #include "host/receiver/quarn.h"
 #include "host/receiver/receiver_operations.h"
+#include "receiver/page_journal.h"
 
 namespace host {
 
@@ -43,12 +44,20 @@ class HostController {
     nameOps_ = ops;
     nameFolder_ = folder;
   }
+  // Where the record of a configuration-page rewrite is kept while it runs; without it the record
+  // lives in memory only (a receiver pulled out is recovered, a stopped program is not).
+  void SetJournalStore(const userfiles::FileOps& ops, const std::wstring& folder) {
+    journal_ = receiver::PageJournal(ops, folder);
+  }
   void SetHostWindow(WindowRef window) { hostWindow_ = window; }
 
   // Exactly one receiver of a supported generation: true. Otherwise the user is told why and the
   // result is false. The result is also kept (ReceiverUsable).
   bool CheckReceiver();
   bool ReceiverUsable() const { return receiverUsable_; }
+  // Right after start: a rewrite that an earlier run left unfinished is settled when exactly one
+  // receiver answers. Says nothing unless a rewrite was completed.
+  void SettleAtStart();
 
   // The three buttons.
   void NewPairing();
@@ -73,6 +82,8 @@ class HostController {
   void RequestRfInfo(WindowRef window);
 
   void FillHead(contract::RecordHead* head) const;
+  // A rewrite of the page that was cut off is finished before anything else reads the receiver.
+  void SettlePageJournal();
   void ShowText(const wchar_t* key);
   // What happened to the devices that reported during the wizard run, told after it returns.
   void ReportPairingStores();
@@ -89,6 +100,7 @@ class HostController {
   WindowRef hostWindow_ = 0;
 
   TQUARN quarn_;
+  receiver::PageJournal journal_;
   bool receiverUsable_ = false;
   int32_t rememberedDeviceType_ = contract::kMouse;
   WindowRef rfInfoWindow_ = 0;

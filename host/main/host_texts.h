@@ -18,6 +18,11 @@ inline constexpr wchar_t kPluginMissing[] = L"PluginMissing";
 inline constexpr wchar_t kDeviceNotStored[] = L"DeviceNotStored";
 // Every slot of the kind was taken; %s stands for the replaced device's six-digit code.
 inline constexpr wchar_t kDeviceReplaced[] = L"DeviceReplaced";
+// A rewrite of the receiver's page was cut off (receiver pulled out, program stopped) and has been
+// completed at this check; one line per device follows, from the two keys below (%s: the code).
+inline constexpr wchar_t kPageRecovered[] = L"PageRecovered";
+inline constexpr wchar_t kRecoveredMouse[] = L"RecoveredMouse";
+inline constexpr wchar_t kRecoveredKeyboard[] = L"RecoveredKeyboard";
 // A change made in the device manager did not reach the receiver.
 inline constexpr wchar_t kChangeNotStored[] = L"ChangeNotStored";
 

@@ -72,34 +72,32 @@ bool TQUARN::UpdateMode(uint16_t mode) {
 
 bool TQUARN::SetPairing(uint16_t on) { return SendCommand(CMD_PAIRING, on, kDiscardedReplyLength); }
 
+namespace {
+
+// Words as the receiver holds them: low byte first.
+void WordsToBytes(const uint16_t* words, size_t count, uint8_t* bytes) {
+  for (size_t i = 0; i < count; ++i) {
+    bytes[2 * i] = static_cast<uint8_t>(words[i] & 0xFF);
+    bytes[2 * i + 1] = static_cast<uint8_t>(words[i] >> 8);
+  }
+}
+
+}  // namespace
+
 bool TQUARN::WriteBlock(uint16_t address, const uint16_t* words, const Progress& progress) {
-  // Loads and the program command are judged only by the read-back.
-  for (uint8_t i = 0; i < kBlockWords; ++i) {
-    if (LoadByte(static_cast<uint8_t>(2 * i), static_cast<uint8_t>(words[i] & 0xFF))) {
-      LoadByte(static_cast<uint8_t>(2 * i + 1), static_cast<uint8_t>(words[i] >> 8));
-    }
-  }
-  Program(address);
-  if (progress) progress(0, static_cast<uint16_t>(address + kBlockWords), 0, 0);
-  for (uint16_t i = 0; i < kBlockWords; ++i) {
-    uint16_t word = 0xFFFF;
-    // A read that fails must not pass for an erased word that was meant to stay erased.
-    if (!ReadMemory(static_cast<uint16_t>(address + i), 1, &word)) return false;
-    if (word != words[i]) return false;
-  }
-  return true;
+  uint8_t bytes[kBlockBytes];
+  WordsToBytes(words, kBlockWords, bytes);
+  return receiver::WriteBlock(*this, address, bytes, progress);
 }
 
 bool TQUARN::WritePage(uint16_t address, const uint16_t* words, const Progress& progress) {
-  ErasePage(address);
-  for (uint16_t k = 0; k < kBlocksPerPage; ++k) {
-    const auto block = static_cast<uint16_t>(address + kBlockWords * k);
-    if (!WriteBlock(block, words + kBlockWords * k, progress)) return false;
-  }
-  return true;
+  uint8_t bytes[kPageBytes];
+  WordsToBytes(words, kPageWords, bytes);
+  return receiver::WritePage(*this, address, bytes, progress);
 }
 
 bool TQUARN::ReadPage(uint16_t address, uint16_t* words) {
+  // Piece by piece, so the words read before a failure are kept, as the byte form keeps its bytes.
   for (uint16_t k = 0; k < kPageWords / kReadPieceWords; ++k) {
     const auto piece = static_cast<uint16_t>(address + kReadPieceWords * k);
     if (!ReadMemory(piece, kReadPieceWords, words + kReadPieceWords * k)) return false;

@@ -2,17 +2,18 @@
 // command, and the composite operations that read and rewrite flash pages with read-back.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "host/receiver/device_commands.h"
+#include "receiver/command_channel.h"
+#include "receiver/page_journal.h"
 
 namespace host {
 
-class TQUARN {
+class TQUARN : public receiver::CommandChannel {
  public:
   // Called once per written block with (0, block address + 32, 0, 0).
-  using Progress = std::function<void(uint32_t, uint32_t, uint32_t, uint32_t)>;
+  using Progress = receiver::Progress;
 
   // No receiver: every command fails.
   TQUARN() = default;
@@ -20,12 +21,16 @@ class TQUARN {
   TQUARN(DeviceCommands* library, const std::u16string& path, uint16_t tag);
 
   const std::u16string& Path() const { return path_; }
+  // Where rewrites of the configuration page are recorded (not owned); none: a record in memory
+  // for the length of one rewrite.
+  void SetJournal(receiver::PageJournal* journal) { journal_ = journal; }
+  receiver::PageJournal* Journal() const { return journal_; }
   uint16_t Tag() const { return tag_; }
 
   // The two primitives: true when the library reports success.
-  bool SendCommand(uint16_t command, uint16_t value, uint16_t length);
+  bool SendCommand(uint16_t command, uint16_t value, uint16_t length) override;
   // On failure buffer is left as it was.
-  bool ReadCommand(uint16_t command, uint16_t value, uint16_t length, uint8_t* buffer);
+  bool ReadCommand(uint16_t command, uint16_t value, uint16_t length, uint8_t* buffer) override;
 
   bool Program(uint16_t address);  // the 64-byte write buffer as the block at address
   // wordCount words from address into words[] (low byte first on the wire); untouched on failure.
@@ -57,6 +62,7 @@ class TQUARN {
   DeviceCommands* library_ = nullptr;
   std::u16string path_;
   uint16_t tag_ = 0;
+  receiver::PageJournal* journal_ = nullptr;
 };
 
 }  // namespace host

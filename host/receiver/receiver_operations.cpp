@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "receiver/config_slots.h"
+#include "receiver/page_rewrite.h"
 #include "receiver/receiver_protocol.h"
 
 using namespace receiver;
@@ -14,18 +15,14 @@ namespace {
 constexpr uint8_t kPairingParameter = 1;
 constexpr uint8_t kMouseAttributeBits = 0x3F;
 
-// Rewrites the configuration page inside update mode. A write that fails part-way would leave the
-// page erased or half written, so the page as it was read goes back once; the result still says
-// the new page did not get there.
+// Every rewrite of the configuration page goes through the page journal, so a rewrite cut off by a
+// receiver pulled out, or by the program stopping, is completed at the next receiver check.
 bool RewriteConfigPage(TQUARN& quarn, const ConfigPageWords& original,
                        const ConfigPageWords& updated, const Wait& wait) {
-  quarn.UpdateMode(kUpdateModeEnter);
-  wait(kUpdateModeWaitMs);
-  const bool written = quarn.WritePage(kConfigPageAddress, updated.data());
-  if (!written) quarn.WritePage(kConfigPageAddress, original.data());
-  quarn.UpdateMode(kUpdateModeLeave);
-  wait(kUpdateModeWaitMs);
-  return written;
+  receiver::PageJournal transient;
+  receiver::PageJournal& journal = quarn.Journal() != nullptr ? *quarn.Journal() : transient;
+  return receiver::RewriteConfigPage(quarn, journal, PageBytes(original), PageBytes(updated), wait,
+                                     kHostUpdateModeWaits);
 }
 
 bool ReadConfigPage(TQUARN& quarn, ConfigPageWords* page) {

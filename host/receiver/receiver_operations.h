@@ -7,15 +7,17 @@
 #include "host/receiver/pair_parameters.h"
 #include "receiver/paired_device_table.h"
 #include "host/receiver/quarn.h"
+#include "receiver/page_rewrite.h"
 
 namespace host {
 
 // Blocking waits between commands; tests pass one that only records.
-using Wait = std::function<void(uint32_t milliseconds)>;
+using Wait = receiver::Wait;
 void SleepMilliseconds(uint32_t milliseconds);
 
 constexpr uint32_t kParameterWaitMs = 20;
 constexpr uint32_t kUpdateModeWaitMs = 100;
+constexpr receiver::UpdateModeWaits kHostUpdateModeWaits{kUpdateModeWaitMs, kUpdateModeWaitMs};
 
 // PollPairing's device type.
 constexpr int32_t kPolledNothing = -1;
@@ -40,7 +42,7 @@ bool PollPairing(TQUARN& quarn, int32_t* type, uint32_t* id, const Wait& wait = 
 
 // Store the identifier in a free slot, or in the slot that already holds it. False when the page
 // cannot be read or the new page does not verify; in the latter case the page as it was read has
-// been written back, so the other pairings survive.
+// been written back, or, with the receiver gone, the journal keeps the rewrite for the next check.
 bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte,
                 const Wait& wait = SleepMilliseconds, StoreReport* report = nullptr);
 bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait = SleepMilliseconds,

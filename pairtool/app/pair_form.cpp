@@ -5,6 +5,7 @@
 #include "skin/core/skin_names.h"
 #include "skin/core/slot_table.h"
 #include "skin/win32/shape_window.h"
+#include "userfiles/win32/win32_user_files.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ forms::Font TahomaFont(int height, bool bold, COLORREF color) {
 TPairForm::TPairForm(TSoftCpu& cpu, const std::wstring& programFolder, uint16_t languageId)
     : Form(L"PairForm"),
       texts_(programFolder, languageId),
-      run_(cpu, [this](const std::wstring& key) { return texts_.Translate(key); }, *this) {
+      journal_(userfiles::Win32FileOps(), userfiles::UserFolder(L"Vantrel")),
+      run_(cpu, [this](const std::wstring& key) { return texts_.Translate(key); }, *this,
+           journal_) {
   SetUpComponents();
 
   bt_Close.SetCaption(L"");

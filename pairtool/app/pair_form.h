@@ -52,5 +52,7 @@ class TPairForm : public forms::Form, private pairtool::PairingView {
 
   std::unique_ptr<skin::Lustrea> skin_;
   framework::PairToolTexts texts_;
+  // The record of a page rewrite while it runs: %APPDATA%\Vantrel\PageJournal.dat.
+  receiver::PageJournal journal_;
   pairtool::PairingRun run_;
 };

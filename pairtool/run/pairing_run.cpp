@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/core/strutil.h"
+#include "receiver/page_rewrite.h"
 #include "receiver/tool_slots.h"
 #include "receiver/receiver_protocol.h"
 #include "receiver/softcpu.h"
@@ -18,8 +19,9 @@ constexpr unsigned kAfterUpdateModeMs = 20;
 constexpr uint8_t kPairingParameter = 1;
 }  // namespace
 
-PairingRun::PairingRun(TSoftCpu& cpu, Translator translate, PairingView& view)
-    : cpu_(cpu), translate_(std::move(translate)), view_(view) {}
+PairingRun::PairingRun(TSoftCpu& cpu, Translator translate, PairingView& view,
+                       receiver::PageJournal& journal)
+    : cpu_(cpu), translate_(std::move(translate)), view_(view), journal_(journal) {}
 
 bool PairingRun::FindAnyReceiver() {
   return cpu_.FindReceiver(kVendorId, kProductIdA) || cpu_.FindReceiver(kVendorId, kProductIdB);
@@ -30,7 +32,9 @@ void PairingRun::Fail(const wchar_t* key) { view_.ShowMessage(translate_(key)); 
 void PairingRun::PressPair() {
   // Every press steps the parameter, whatever follows, so the first press uses the second value.
   parameterIndex_ = (parameterIndex_ + 1) % static_cast<int>(kPairParameterTable.size());
-  if (!FindAnyReceiver() ||
+  const bool found = FindAnyReceiver();
+  if (found && SettlePageJournal()) return;
+  if (!found ||
       !cpu_.SetParameter(kPairingParameter, kPairParameterTable[parameterIndex_])) {
     Fail(L"PAIR_NoReceiverFound");
     return;
@@ -44,6 +48,21 @@ void PairingRun::PressPair() {
   }
   view_.SetTimerEnabled(true);
   countdown_ = kCountdownTicks;
+}
+
+bool PairingRun::SettlePageJournal() {
+  const receiver::UpdateModeWaits waits{kAfterUpdateModeMs, 0};
+  receiver::Page page{};
+  if (receiver::SettlePendingRewrite(cpu_, journal_, [this](uint32_t ms) { view_.Sleep(ms); },
+                                     waits, &page) != receiver::SettleResult::kCompleted) {
+    return false;
+  }
+  const uint32_t mouse = PageMouseId(page.data());
+  const uint32_t keyboard = PageKeyboardId(page.data());
+  view_.ShowMouseId(IsPairedId(mouse) ? framework::IntToHexText(mouse, 6) : L"");
+  view_.ShowKeyboardId(IsPairedId(keyboard) ? framework::IntToHexText(keyboard, 6) : L"");
+  view_.ShowMessage(translate_(L"PAIR_Recovered"));
+  return true;
 }
 
 void PairingRun::Tick() {
@@ -92,23 +111,14 @@ StoreResult PairingRun::SaveKeyboardId(uint32_t id) {
 }
 
 StoreResult PairingRun::StorePage(const std::function<void(uint8_t*)>& patch) {
-  uint8_t original[kPageBytes];
-  if (!cpu_.ReadPage(kConfigPageAddress, original)) return StoreResult::PageUnreadable;
-  cpu_.UpdateMode(kUpdateModeEnter);
-  view_.Sleep(kAfterUpdateModeMs);
-
-  uint8_t page[kPageBytes];
-  std::copy(original, original + kPageBytes, page);
-  patch(page);
-  StoreResult result = StoreResult::Stored;
-  if (!cpu_.WritePage(kConfigPageAddress, page)) {
-    // The page is erased or half written now: put back what was read, so the pairings that were
-    // there survive. Tried once; a receiver that is gone cannot be helped.
-    cpu_.WritePage(kConfigPageAddress, original);
-    result = StoreResult::WriteFailed;
-  }
-  cpu_.UpdateMode(kUpdateModeLeave);
-  return result;
+  receiver::Page original{};
+  if (!cpu_.ReadPage(kConfigPageAddress, original.data())) return StoreResult::PageUnreadable;
+  receiver::Page page = original;
+  patch(page.data());
+  const receiver::UpdateModeWaits waits{kAfterUpdateModeMs, 0};
+  const bool written = receiver::RewriteConfigPage(
+      cpu_, journal_, original, page, [this](uint32_t ms) { view_.Sleep(ms); }, waits);
+  return written ? StoreResult::Stored : StoreResult::WriteFailed;
 }
 
 }  // namespace pairtool

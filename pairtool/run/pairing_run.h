@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "receiver/page_journal.h"
+
 class TSoftCpu;
 
 namespace pairtool {
@@ -28,7 +30,7 @@ using Translator = std::function<std::wstring(const std::wstring& key)>;
 enum class StoreResult {
   PageUnreadable,  // nothing was written
   Stored,
-  WriteFailed,  // the page did not verify; it was written back as read
+  WriteFailed,  // the page did not verify: written back as read, or kept in the journal
 };
 
 class PairingRun {
@@ -37,7 +39,9 @@ class PairingRun {
                                                                    16, 20, 24, 28, 29};
   static constexpr int kCountdownTicks = 30;  // 30 ticks of 500 ms
 
-  PairingRun(TSoftCpu& cpu, Translator translate, PairingView& view);
+  // journal keeps the record of each page rewrite while it runs (not owned).
+  PairingRun(TSoftCpu& cpu, Translator translate, PairingView& view,
+             receiver::PageJournal& journal);
 
   void PressPair();  // bt_PairClick
   void Tick();       // tmr_PairTimer
@@ -51,12 +55,16 @@ class PairingRun {
  private:
   bool FindAnyReceiver();
   void Fail(const wchar_t* key);
+  // A page rewrite that was cut off is completed before the run; true when one was (the window then
+  // shows what the receiver holds again, and this press starts no run).
+  bool SettlePageJournal();
   StoreResult StorePage(const std::function<void(uint8_t*)>& patch);
   void ShowStoreResult(StoreResult result, const wchar_t* okKey);
 
   TSoftCpu& cpu_;
   Translator translate_;
   PairingView& view_;
+  receiver::PageJournal& journal_;
   int parameterIndex_ = 0;
   int countdown_ = 0;
 };

@@ -62,7 +62,9 @@ class PairingRunTest : public ::testing::Test {
   std::unique_ptr<sim::Receiver> receiver_;
   TSoftCpu cpu_{tree_.Ops()};
   RecordingView view_;
-  pairtool::PairingRun run_{cpu_, [](const std::wstring& key) { return L"<" + key + L">"; }, view_};
+  receiver::PageJournal journal_;
+  pairtool::PairingRun run_{cpu_, [](const std::wstring& key) { return L"<" + key + L">"; }, view_,
+                            journal_};
 };
 
 TEST_F(PairingRunTest, EachPressStepsThroughTheParameterTable) {
