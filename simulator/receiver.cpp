@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 namespace sim {
 namespace {
@@ -64,6 +65,7 @@ bool Receiver::Open(const std::string& scenarioPath, Receiver** out, std::string
   receiver->transferLogPath_ = Beside(scenarioPath, scenario.transferLog);
   receiver->rfLogPath_ = Beside(scenarioPath, scenario.rfLog);
   receiver->unplugFilePath_ = Beside(scenarioPath, scenario.unplugFile);
+  receiver->plugInFilePath_ = Beside(scenarioPath, scenario.plugInFile);
 
   if (!receiver->transferLogPath_.empty()) {
     FILE* log = std::fopen(receiver->transferLogPath_.c_str(), "ab");
@@ -112,6 +114,7 @@ std::array<uint8_t, 18> Receiver::DeviceDescriptor() const {
 
 bool Receiver::Connected() const {
   CheckUnplugFile();
+  CheckPlugInFile();
   return connected_;
 }
 
@@ -125,10 +128,42 @@ void Receiver::CheckUnplugFile() const {
   }
 }
 
+// Another process plugs a pulled-out receiver in again by creating the file. A look from the USB
+// tree brings it back; the power-up itself is applied before its next command.
+void Receiver::CheckPlugInFile() const {
+  if (plugInFilePath_.empty() || connected_) return;
+  if (FILE* file = std::fopen(plugInFilePath_.c_str(), "rb")) {
+    std::fclose(file);
+    connected_ = true;
+    poweredUp_ = true;
+  }
+}
+
+void Receiver::CountAfterErase(uint16_t wValue, uint16_t wIndex) {
+  if (transfersSinceErase_ < 0) {
+    if (wValue != kErasePage || wIndex != kConfigPage) return;
+    transfersSinceErase_ = 0;
+  }
+  ++transfersSinceErase_;
+  // Counted from the erase itself, which is transfer 0 after the erase.
+  const long after = transfersSinceErase_ - 1;
+  if (scenario_.unplugAfterErase >= 0 && after >= scenario_.unplugAfterErase) {
+    connected_ = false;
+    scenario_.unplugAfterErase = -1;
+  }
+  if (scenario_.hangAfterErase >= 0 && after >= scenario_.hangAfterErase) {
+    // The program that sent this is stopped from outside while it waits; nothing returns.
+    for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+  }
+}
+
 bool Receiver::ControlIn(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
                          uint16_t* replyLength) {
   ++transfers_;
   CheckUnplugFile();
+  CheckPlugInFile();
+  if (poweredUp_) PlugIn();
+  CountAfterErase(wValue, wIndex);
   std::vector<uint8_t> data;
   const bool ok = connected_ && !Refused(wValue) && Execute(wValue, wIndex, wLength, &data);
   if (ok) {
@@ -308,6 +343,17 @@ bool Receiver::InUpdateMode() const { return updateMode_; }
 bool Receiver::InPairingMode() const { return pairing_.Active(); }
 uint16_t Receiver::Parameter(uint8_t n) const { return parameters_[n]; }
 void Receiver::Unplug() { connected_ = false; }
+void Receiver::PlugIn() {
+  connected_ = true;
+  poweredUp_ = false;
+  updateMode_ = false;
+  writeBuffer_.fill(0xFF);
+  pairing_.Stop();
+  scenario_.unplugAfter = -1;
+  scenario_.unplugAfterRfReads = -1;
+  scenario_.unplugAfterErase = -1;
+  unplugFilePath_.clear();
+}
 uint16_t Receiver::ProductId() const { return scenario_.productId; }
 uint16_t Receiver::VendorId() const { return scenario_.vendorId; }
 uint32_t Receiver::PairingSessions() const { return pairing_.Sessions(); }

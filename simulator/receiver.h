@@ -57,6 +57,9 @@ class Receiver : public SimUsbDevice {
   bool InPairingMode() const;
   uint16_t Parameter(uint8_t n) const;
   void Unplug();
+  // Plugged in again after being pulled out: powered up anew (update and pairing mode off, write
+  // buffer cleared), flash as it was. Faults that pulled it out do not strike again.
+  void PlugIn();
   uint16_t ProductId() const;
   uint16_t VendorId() const;
   uint32_t PairingSessions() const;  // sessions started so far
@@ -67,6 +70,9 @@ class Receiver : public SimUsbDevice {
 
  private:
   void CheckUnplugFile() const;
+  void CheckPlugInFile() const;
+  // The faults counted from the first erase of the configuration page.
+  void CountAfterErase(uint16_t wValue, uint16_t wIndex);
   bool Execute(uint16_t wValue, uint16_t wIndex, uint16_t wLength, std::vector<uint8_t>* reply);
   bool Program(uint16_t wIndex);
   bool ErasePage(uint16_t address);
@@ -95,6 +101,9 @@ class Receiver : public SimUsbDevice {
   std::string transferLogPath_;  // empty: no text log
   std::string rfLogPath_;        // empty: no RF-info log
   std::string unplugFilePath_;   // empty: none; its existence pulls the receiver out
+  std::string plugInFilePath_;   // empty: none; its existence plugs a pulled-out receiver in
+  long transfersSinceErase_ = -1;
+  mutable bool poweredUp_ = false;  // plugged in by the file: power-up state still to apply  // -1 until the configuration page is first erased
   long long openedAtMs_;         // steady clock at construction, for the RF log's times
   std::string lastError_;
 };

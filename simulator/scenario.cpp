@@ -219,6 +219,9 @@ bool ApplyFaults(const IniEntry& e, Scenario* s, std::string* reason) {
   const std::string& k = e.key;
   if (SameName(k, "UnplugAfter")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfter, reason);
   if (SameName(k, "UnplugFile")) return s->unplugFile = e.value, true;
+  if (SameName(k, "UnplugAfterErase")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfterErase, reason);
+  if (SameName(k, "HangAfterErase")) return ParseInto(e.value, 0x7FFFFFFF, &s->hangAfterErase, reason);
+  if (SameName(k, "PlugInFile")) return s->plugInFile = e.value, true;
   if (SameName(k, "UnplugAfterRfReads")) return ParseInto(e.value, 0x7FFFFFFF, &s->unplugAfterRfReads, reason);
   if (SameName(k, "Refuse")) return ParseNumberList(e.value, 0xFFFF, &s->refusedCommands, reason);
   if (SameName(k, "StuckWord")) return ParseNumberList(e.value, 0xFFFF, &s->stuckWords, reason);
@@ -235,7 +238,9 @@ Scenario::Scenario()
       mouseSlot0Fresh(false),
       rfInfo{},
       unplugAfter(-1),
-      unplugAfterRfReads(-1) {}
+      unplugAfterRfReads(-1),
+      unplugAfterErase(-1),
+      hangAfterErase(-1) {}
 
 bool ParseScenario(const std::string& text, const std::string& fileName, Scenario* out,
                    std::string* error) {

@@ -57,6 +57,11 @@ struct Scenario {
   long unplugAfter;                     // pulled out after this many transfers; -1 = never
   long unplugAfterRfReads;              // pulled out after this many RF-info reads; -1 = never
   std::string unplugFile;               // pulled out once this file exists (relative to the scenario's folder)
+  long unplugAfterErase;                // pulled out this many transfers after the first erase of the
+                                        // configuration page; -1 = never
+  long hangAfterErase;                  // this many transfers after that erase, a transfer never
+                                        // returns (a program stopped mid-write); -1 = never
+  std::string plugInFile;               // a receiver that is out comes back once this file exists
   std::vector<uint16_t> refusedCommands;  // wValues that fail
   std::vector<uint16_t> stuckWords;       // word addresses that neither erase nor program
 };

@@ -76,18 +76,21 @@ void HostController::SettlePageJournal() {
       receiver::SettleResult::kCompleted) {
     return;
   }
+  // The message, then a line per kind: "Mice: 051234, 0A1B2C".
   std::wstring text = view_.Text(kPageRecovered);
   const ConfigPageWords words = PageWords(page);
   for (const SlotKind kind : {SlotKind::kMouse, SlotKind::kKeyboard}) {
-    const std::wstring line = view_.Text(kind == SlotKind::kMouse ? kRecoveredMouse : kRecoveredKeyboard);
+    std::wstring codes;
     for (int slot = 0; slot < kDeviceSlots; ++slot) {
       const uint32_t value = SlotValue(words, kind, slot);
       if (SlotIsFree(kind, slot, value)) continue;
-      std::wstring entry = line;
-      const size_t mark = entry.find(L"%s");
-      if (mark != std::wstring::npos) entry.replace(mark, 2, DeviceCode(value));
-      text += L"\n" + entry;
+      codes += (codes.empty() ? L"" : L", ") + DeviceCode(value);
     }
+    if (codes.empty()) continue;
+    std::wstring line = view_.Text(kind == SlotKind::kMouse ? kRecoveredMouse : kRecoveredKeyboard);
+    const size_t mark = line.find(L"%s");
+    if (mark != std::wstring::npos) line.replace(mark, 2, codes);
+    text += L"\n" + line;
   }
   view_.ShowMessage(text);
 }

@@ -13,6 +13,7 @@
 #include "receiver/config_slots.h"
 #include "receiver/receiver_protocol.h"
 #include "tests/unit/host/receiver_fixture.h"
+#include "tests/unit/receiver/memory_files.h"
 
 namespace hosttest {
 namespace {
@@ -27,7 +28,10 @@ struct Posted {
 
 class RecordingView : public host::HostView {
  public:
-  std::wstring Text(const std::wstring& key) override { return L"<" + key + L">"; }
+  std::wstring Text(const std::wstring& key) override {
+    const auto text = texts.find(key);
+    return text != texts.end() ? text->second : L"<" + key + L">";
+  }
   void ShowMessage(const std::wstring& text) override { shown.push_back(text); }
   void CloseMainWindow() override { ++closes; }
   void ProcessMessages() override {}
@@ -66,6 +70,7 @@ class RecordingView : public host::HostView {
     return true;
   }
 
+  std::map<std::wstring, std::wstring> texts;  // keys not here read "<key>"
   bool wizardPresent = true;
   bool managerPresent = true;
   std::vector<int32_t> wizardResults;
@@ -122,6 +127,57 @@ TEST_F(HostControllerTest, ReceiverCheckAcceptsGeneration38AndLaterAndNamesEvery
   ASSERT_EQ(1u, view.shown.size());
   // An old receiver is plugged in: saying that none was found would send the user looking.
   EXPECT_EQ(L"<DongleNotSupported>", view.shown[0]);
+}
+
+// Pulled out 40 transfers after the erase of a mouse store: the page is blank, its generation word
+// gone with it. Plugged in again, the next check completes the store before it reads the
+// generation, tells the user which devices the receiver holds again, and the receiver is usable.
+TEST_F(HostControllerTest, ReceiverCheckCompletesARewriteCutOffBeforeTheGenerationCheck) {
+  scenario.generation = 38;  // kept in the configuration page itself
+  scenario.unplugAfterErase = 40;
+  Start();
+  receivertest::MemoryFiles files;
+  controller->SetJournalStore(files.Ops(), receivertest::kUserFolder);
+  view.texts = {{L"RecoveredMouse", L"Mice: %s"}, {L"RecoveredKeyboard", L"Keyboards: %s"}};
+  SetSlot(114, 0x11111);
+  SetSlot(116, 0x22222);
+  ASSERT_TRUE(controller->CheckReceiver());
+  EXPECT_FALSE(host::StoreMouse(controller->Quarn(), 0x51234, 0x80, 0x11, [](uint32_t) {}));
+  EXPECT_EQ(0xFFFF, PageWord(1));  // the generation word is erased
+  EXPECT_EQ(1u, files.files.size());
+
+  receiver->PlugIn();
+  EXPECT_TRUE(controller->CheckReceiver());
+  ASSERT_EQ(1u, view.shown.size());
+  EXPECT_EQ(L"<PageRecovered>\nMice: 011111, 051234\nKeyboards: 022222", view.shown[0]);
+  EXPECT_EQ(0xA438, PageWord(1));
+  EXPECT_TRUE(files.files.empty());
+  // Told once: the next check finds nothing to settle.
+  EXPECT_TRUE(controller->CheckReceiver());
+  EXPECT_EQ(1u, view.shown.size());
+}
+
+// The program stopped mid-write; started again, it settles the record as soon as its window shows,
+// without a button, and says nothing when there was nothing to settle.
+TEST_F(HostControllerTest, StartSettlesARecordAnEarlierRunLeft) {
+  scenario.generation = 38;
+  Start();
+  receivertest::MemoryFiles files;
+  controller->SetJournalStore(files.Ops(), receivertest::kUserFolder);
+  controller->SettleAtStart();
+  EXPECT_TRUE(view.shown.empty());
+
+  receiver::JournalRecord record;
+  record.original = receiver->ConfigPage();
+  record.intended = record.original;
+  record.intended[2 * 115] = 0x34;  // mouse slot 0 gets 0x1234
+  record.intended[2 * 115 + 1] = 0x12;
+  record.intended[2 * 114] = 0x05;
+  receiver::PageJournal(files.Ops(), receivertest::kUserFolder).Open(record);
+  for (int k = 0; k < 32; ++k) SetSlot(2 * k, 0xFFFFFFFF);  // erased, half the page
+  controller->SettleAtStart();
+  ASSERT_EQ(1u, view.shown.size());
+  EXPECT_EQ(record.intended, receiver->ConfigPage());
 }
 
 TEST_F(HostControllerTest, ReceiverCheckCountsNoneSeveralAndAMissingLibrary) {
