@@ -79,12 +79,18 @@ void HostInstallation::SetScenario(const std::string& scenario, int receivers) {
   driver::WriteFileBytes(folder_ + L"DLL\\Receiver.ini", text);
 }
 
-void HostInstallation::SetConfigPage(const std::array<uint8_t, 256>& page) {
+void HostInstallation::SetConfigPage(const std::array<uint8_t, 256>& page, bool markGeneration) {
   std::string image(kFlashBytes, '\xFF');
   std::copy(page.begin(), page.end(), image.begin() + kConfigPageOffset);
-  image[0x058F * 2] = 0x00;
-  image[0x058F * 2 + 1] = static_cast<char>(0xA4);
+  if (markGeneration) {
+    image[0x058F * 2] = 0x00;
+    image[0x058F * 2 + 1] = static_cast<char>(0xA4);
+  }
   driver::WriteFileBytes(folder_ + L"DLL\\Receiver.flash", image);
+}
+
+void HostInstallation::Touch(const std::wstring& relativePath) const {
+  driver::WriteFileBytes(folder_ + relativePath, std::string());
 }
 
 std::array<uint8_t, 256> HostInstallation::ConfigPage() const {

@@ -18,8 +18,9 @@ class HostInstallation {
   // The simulated receiver: scenario text (its flash image is always DLL\Receiver.flash) and how
   // many receivers the library reports.
   void SetScenario(const std::string& scenario, int receivers = 1);
-  // A flash image whose configuration page starts as given (everything else erased, generation 104).
-  void SetConfigPage(const std::array<uint8_t, 256>& page);
+  // A flash image whose configuration page starts as given (everything else erased, generation 104;
+  // with markGeneration false only the page's own word 1 can tell the generation).
+  void SetConfigPage(const std::array<uint8_t, 256>& page, bool markGeneration = true);
   std::array<uint8_t, 256> ConfigPage() const;  // read from the flash image file
   // The identifier word pair of a slot as the host keeps it: mouse or keyboard slot 0..4.
   uint32_t MouseSlot(int slot) const;
@@ -27,6 +28,8 @@ class HostInstallation {
   // Lines of the simulator's transfer log (the scenario's TransferLog=Transfers.log), "" if none.
   std::string TransferLog() const;
 
+  // Creates an empty file of the installation (relative path), e.g. the simulator's plug-in file.
+  void Touch(const std::wstring& relativePath) const;
   // Deletes a file of the installation (relative path, e.g. L"DLL\\DLL_Hidora.dll").
   void Remove(const std::wstring& relativePath) const;
   // Puts a plug-in library in place of the staged one: `library` is a full path, `plugin` the

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/files.h"
 #include "tests/wine/driver/process.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/pairtool/installation.h"
@@ -129,6 +130,44 @@ TEST(PairingTool, ReceiverPulledOutDuringTheRunShowsFailAndKeepsEarlierPairings)
   EXPECT_TRUE(tool.WaitText(L"lb_Message", installation.EnglishText(L"PAIR_Fail"), 5000));
   EXPECT_EQ(L"", tool.Text(L"le_MouseID"));
   EXPECT_EQ(earlier, installation.ConfigPage());
+}
+
+// Pulled out 40 transfers after the erase of the mouse store, then plugged in again: the next press
+// of Pair completes the store, says so and shows the codes the receiver holds again; that press
+// starts no run.
+TEST(PairingTool, ReceiverPulledOutMidStoreIsRestoredByTheNextPress) {
+  wchar_t appData[MAX_PATH] = L"";
+  GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
+  const std::wstring journal = std::wstring(appData) + L"\\Vantrel\\PageJournal.dat";
+  DeleteFileW(journal.c_str());
+  Installation installation(L"interrupted-store");
+  installation.SetScenario(
+      "[Receiver]\n[Pairing]\nDevice1=mouse,0x51234,attr=0x80,after=3\n[RfInfo]\nExtra=0x11\n"
+      "[Faults]\nUnplugAfterErase=40\nPlugInFile=PluggedIn\n");
+  std::array<uint8_t, 256> earlier;
+  earlier.fill(0xFF);
+  const uint8_t keyboard[] = {0x02, 0x00, 0xDE, 0xBC};
+  std::copy(std::begin(keyboard), std::end(keyboard), earlier.begin() + 232);
+  installation.SetConfigPage(earlier);
+
+  PairTool tool(installation);
+  ASSERT_NE(nullptr, tool.Window());
+  tool.Press(L"bt_Pair");
+  EXPECT_TRUE(tool.WaitText(L"lb_Message", installation.EnglishText(L"PAIR_Fail")));
+  EXPECT_EQ(0xFF, installation.ConfigPage()[232]) << "the page was erased";
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(journal.c_str()));
+
+  driver::WriteFileBytes(installation.Folder() + L"data\\PluggedIn", std::string());
+  tool.Press(L"bt_Pair");
+  EXPECT_TRUE(tool.WaitText(L"lb_Message", installation.EnglishText(L"PAIR_Recovered"), 10000));
+  EXPECT_EQ(L"051234", tool.Text(L"le_MouseID"));
+  EXPECT_EQ(L"02BCDE", tool.Text(L"le_KeybdID"));
+  tool.Screenshot(L"recovered-after-unplug");
+  const auto page = installation.ConfigPage();
+  const uint8_t stored[] = {0x05, 0x00, 0x34, 0x12, 0x02, 0x00, 0xDE, 0xBC, 0x00, 0x00, 0x11};
+  EXPECT_TRUE(std::equal(std::begin(stored), std::end(stored), page.begin() + 228));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(journal.c_str()));
+  DeleteFileW(journal.c_str());
 }
 
 }  // namespace
