@@ -76,17 +76,22 @@ void HostController::SettlePageJournal() {
       receiver::SettleResult::kCompleted) {
     return;
   }
-  // The message, then a line per kind: "Mice: 051234, 0A1B2C".
+  // The message, then a line per kind: "Mice: 051234, 0A1B2C". Four lines are what the confirmation
+  // dialog shows, so a kind with more than three devices is given as a count.
+  constexpr int kCodesPerLine = 3;
   std::wstring text = view_.Text(kPageRecovered);
   const ConfigPageWords words = PageWords(page);
   for (const SlotKind kind : {SlotKind::kMouse, SlotKind::kKeyboard}) {
     std::wstring codes;
+    int count = 0;
     for (int slot = 0; slot < kDeviceSlots; ++slot) {
       const uint32_t value = SlotValue(words, kind, slot);
       if (SlotIsFree(kind, slot, value)) continue;
       codes += (codes.empty() ? L"" : L", ") + DeviceCode(value);
+      ++count;
     }
-    if (codes.empty()) continue;
+    if (count == 0) continue;
+    if (count > kCodesPerLine) codes = std::to_wstring(count);
     std::wstring line = view_.Text(kind == SlotKind::kMouse ? kRecoveredMouse : kRecoveredKeyboard);
     const size_t mark = line.find(L"%s");
     if (mark != std::wstring::npos) line.replace(mark, 2, codes);

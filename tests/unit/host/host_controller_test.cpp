@@ -167,16 +167,19 @@ TEST_F(HostControllerTest, StartSettlesARecordAnEarlierRunLeft) {
   controller->SettleAtStart();
   EXPECT_TRUE(view.shown.empty());
 
+  view.texts = {{L"RecoveredMouse", L"Mice: %s"}};
   receiver::JournalRecord record;
   record.original = receiver->ConfigPage();
   record.intended = record.original;
-  record.intended[2 * 115] = 0x34;  // mouse slot 0 gets 0x1234
-  record.intended[2 * 115 + 1] = 0x12;
-  record.intended[2 * 114] = 0x05;
+  for (const int k : {114, 32, 40, 48}) {  // four mice: more than a line of codes holds
+    record.intended[2 * k] = 0x05;
+    record.intended[2 * k + 2] = static_cast<uint8_t>(k);
+  }
   receiver::PageJournal(files.Ops(), receivertest::kUserFolder).Open(record);
   for (int k = 0; k < 32; ++k) SetSlot(2 * k, 0xFFFFFFFF);  // erased, half the page
   controller->SettleAtStart();
   ASSERT_EQ(1u, view.shown.size());
+  EXPECT_EQ(L"<PageRecovered>\nMice: 4", view.shown[0]);
   EXPECT_EQ(record.intended, receiver->ConfigPage());
 }
 
