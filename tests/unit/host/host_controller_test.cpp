@@ -434,32 +434,6 @@ TEST(DeviceCode, SixUpperCaseDigitsOfNineteenBits) {
 namespace hosttest {
 namespace {
 
-// The names file in memory: what the host reads and writes across openings of the manager.
-struct MemoryFiles {
-  std::map<std::wstring, std::string> files;
-  host::NameFileOps Ops() {
-    host::NameFileOps ops;
-    ops.read = [this](const std::wstring& path, std::string* bytes) {
-      auto found = files.find(path);
-      if (found == files.end()) return false;
-      *bytes = found->second;
-      return true;
-    };
-    ops.write = [this](const std::wstring& path, const std::string& bytes) {
-      files[path] = bytes;
-      return true;
-    };
-    ops.replace = [this](const std::wstring& from, const std::wstring& to) {
-      files[to] = files[from];
-      files.erase(from);
-      return true;
-    };
-    ops.remove = [this](const std::wstring& path) { files.erase(path); };
-    ops.makeFolder = [](const std::wstring&) { return true; };
-    return ops;
-  }
-};
-
 TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   scenario.generation = 104;
   sim::ScriptedDevice keyboard;
@@ -467,7 +441,7 @@ TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   keyboard.id = 0x2BCDE;
   scenario.devices.push_back(keyboard);
   Start();
-  MemoryFiles files;
+  receivertest::MemoryFiles files;
   controller->SetNameStore(files.Ops(), L"C:\\Users\\me\\Tandra\\");
 
   // The wizard pairs the keyboard and names it.
