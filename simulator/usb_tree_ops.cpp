@@ -64,7 +64,7 @@ void UsbTree::Close(usb::PlatformHandle handle) {
 
 bool UsbTree::IoControl(usb::PlatformHandle handle, uint32_t code, const uint8_t* in,
                         uint32_t inSize, uint8_t* out, uint32_t outSize,
-                        uint32_t* bytesReturned) {
+                        uint32_t* bytesReturned, uint32_t timeLimitMs) {
   const auto found = handles_.find(handle);
   if (found == handles_.end()) {
     ++misuses_;
@@ -93,8 +93,14 @@ bool UsbTree::IoControl(usb::PlatformHandle handle, uint32_t code, const uint8_t
       return ConnectionInformation(*hub, true, request, out, outSize, bytesReturned);
     case usb::kIoctlGetNodeConnectionName:
       return ConnectionName(*hub, request, out, outSize, bytesReturned);
-    case usb::kIoctlGetDescriptorFromNodeConnection:
+    case usb::kIoctlGetDescriptorFromNodeConnection: {
+      const Port* port = PortOf(*hub, request);
+      if (port != nullptr && port->options.neverAnswers) {
+        waitedMs_ += timeLimitMs;
+        return false;
+      }
       return DescriptorRequest(*hub, request, out, outSize, bytesReturned);
+    }
     default:
       return false;
   }
@@ -170,10 +176,11 @@ void UsbTree::InstallOps(usb::UsbPlatformOps* ops, UsbTree* tree) {
     static_cast<UsbTree*>(self)->Close(handle);
   };
   ops->deviceIoControl = [](void* self, usb::PlatformHandle handle, uint32_t code, const void* in,
-                            uint32_t inSize, void* out, uint32_t outSize, uint32_t* bytes) {
+                            uint32_t inSize, void* out, uint32_t outSize, uint32_t* bytes,
+                            uint32_t timeLimitMs) {
     return static_cast<UsbTree*>(self)->IoControl(handle, code, static_cast<const uint8_t*>(in),
                                                   inSize, static_cast<uint8_t*>(out), outSize,
-                                                  bytes);
+                                                  bytes, timeLimitMs);
   };
   ops->getHostControllerSet = [](void* self) { return static_cast<UsbTree*>(self)->CreateSet(); };
   ops->enumDeviceInterfaces = [](void* self, usb::InterfaceSet set, uint32_t index,

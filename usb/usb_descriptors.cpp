@@ -143,7 +143,8 @@ bool TransferToLocation(const usb::UsbPlatformOps& platform, const ReceiverLocat
   if (info.connectionStatus != usb::kDeviceConnected) return false;
 
   std::vector<uint8_t> data;
-  if (!usb::GetDescriptor(platform, hub.Get(), port, wValue, wIndex, wLength, &data)) {
+  if (!usb::GetDescriptor(platform, hub.Get(), port, wValue, wIndex, wLength,
+                          usb::kCommandTimeLimitMs, &data)) {
     return false;
   }
   std::copy(data.begin(), data.end(), reply);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "usb/hub_queries.h"
 #include "usb/usb_descriptors.h"
 #include "usb/usb_layout.h"
 #include "simulator/usb_tree.h"
@@ -136,6 +137,17 @@ TEST_F(FindReceiverTest, SkipsWhatDoesNotAnswerAndGoesOn) {
   ASSERT_TRUE(search.FindReceiver(kVid, kPid));
   ASSERT_EQ(1, search.FoundCount());
   ExpectFound(0, "0", 3);
+}
+
+TEST_F(FindReceiverTest, DeviceThatNeverAnswersCostsTheSearchOnlyItsTimeLimit) {
+  // A stranger whose IDs do not match is asked for its own descriptor, once in each pass.
+  Build("controller 0 ports=3\n"
+        "device 0/1 046d:0825 noanswer\n"
+        "device 0/2 rx1\n");
+  ASSERT_TRUE(search.FindReceiver(kVid, kPid));
+  ExpectFound(0, "0", 2);
+  EXPECT_GT(tree.WaitedMs(), 0u);
+  EXPECT_LE(tree.WaitedMs(), 2 * usb::kDescriptorTimeLimitMs);
 }
 
 TEST_F(FindReceiverTest, WalksHubsAsDeepAsUsbAllows) {

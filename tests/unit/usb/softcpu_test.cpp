@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "usb/hub_queries.h"
 #include "receiver/receiver_protocol.h"
 #include "receiver/softcpu.h"
 #include "simulator/usb_tree.h"
@@ -181,6 +182,18 @@ TEST_F(SoftCpuTest, UnpluggedReceiverFailsEveryCommand) {
   uint8_t record[8] = {};
   EXPECT_FALSE(cpu.ReadRecord(6, record));
   EXPECT_TRUE(device.log.empty());
+}
+
+TEST_F(SoftCpuTest, CommandTheReceiverNeverAnswersFailsWithinTheLimit) {
+  ASSERT_TRUE(tree.SetNeverAnswers("0/1/2", true));
+  uint8_t record[8] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+  EXPECT_FALSE(cpu.ReadRecord(6, record));
+  EXPECT_EQ(0xEE, record[0]);
+  EXPECT_GT(tree.WaitedMs(), 0u);
+  EXPECT_LE(tree.WaitedMs(), usb::kCommandTimeLimitMs);
+  // Nothing is held over: once the receiver answers again, so does the channel.
+  ASSERT_TRUE(tree.SetNeverAnswers("0/1/2", false));
+  EXPECT_TRUE(cpu.StartPairing());
 }
 
 TEST(SoftCpuWithoutReceiver, CommandsFailBeforeAnySearch) {
