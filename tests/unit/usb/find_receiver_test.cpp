@@ -101,6 +101,10 @@ TEST_F(FindReceiverTest, FindsDeviceWhoseConnectionInformationShowsOtherIds) {
   Build("controller 0 ports=1\ndevice 0/1 rx1 shows=1234:5678\n");
   ASSERT_TRUE(search.FindReceiver(kVid, kPid));
   EXPECT_EQ(1, search.FoundCount());
+  // Commands check the port against what the hub driver showed, not against the search's IDs.
+  uint8_t reply[1] = {0};
+  uint16_t length = 0;
+  EXPECT_TRUE(search.Transfer(0xBF02, 1, 1, reply, &length));
 }
 
 TEST_F(FindReceiverTest, OlderConnectionQueryIsConfirmedByTheDescriptor) {

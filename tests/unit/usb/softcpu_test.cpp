@@ -196,6 +196,23 @@ TEST_F(SoftCpuTest, CommandTheReceiverNeverAnswersFailsWithinTheLimit) {
   EXPECT_TRUE(cpu.StartPairing());
 }
 
+TEST_F(SoftCpuTest, DeviceSwappedIntoTheReceiversPortGetsNoCommand) {
+  const struct {
+    uint16_t vendorId, productId;
+  } strangers[] = {{0x046D, 0xC52B}, {receiver::kVendorId, receiver::kProductIdB}};
+  for (const auto& ids : strangers) {
+    ASSERT_TRUE(cpu.FindReceiver(receiver::kVendorId, receiver::kProductIdA));
+    ASSERT_TRUE(cpu.UpdateMode(1));
+    ASSERT_TRUE(tree.Unplug("0/1/2"));
+    usbtest::FlashDevice stranger{ids.vendorId, ids.productId};
+    ASSERT_TRUE(tree.AddDevice("0/1/2", &stranger, {}, nullptr));
+    EXPECT_FALSE(cpu.ErasePage(0x2700)) << std::hex << ids.vendorId << ":" << ids.productId;
+    EXPECT_TRUE(stranger.log.empty());
+    ASSERT_TRUE(tree.Unplug("0/1/2"));
+    ASSERT_TRUE(tree.AddDevice("0/1/2", &device, {}, nullptr));
+  }
+}
+
 TEST(SoftCpuWithoutReceiver, CommandsFailBeforeAnySearch) {
   sim::UsbTree tree;
   TSoftCpu cpu(tree.Ops());
