@@ -100,6 +100,9 @@ class UsbTree {
   // The time callers spent on requests that were never answered: the sum of their time limits,
   // counted rather than slept.
   uint64_t WaitedMs() const { return waitedMs_; }
+  // While on, every operation of the table that opens, asks or converts throws std::bad_alloc, as a
+  // platform layer whose allocation fails does; closing and releasing still work.
+  void SetOutOfMemory(bool outOfMemory) { outOfMemory_ = outOfMemory; }
 
  private:
   struct Hub;
@@ -156,6 +159,8 @@ class UsbTree {
   const Port* PortOf(const Hub& hub, const std::vector<uint8_t>& request) const;
 
   static void InstallOps(usb::UsbPlatformOps* ops, UsbTree* tree);
+  // The tree behind an operation's context, after the allocation failure a test may have injected.
+  static UsbTree* Allocating(void* context);
 
   usb::UsbPlatformOps ops_{};
   std::vector<std::unique_ptr<Controller>> controllers_;
@@ -166,6 +171,7 @@ class UsbTree {
   usb::InterfaceSet nextSet_ = 0x7000;
   int misuses_ = 0;
   uint64_t waitedMs_ = 0;
+  bool outOfMemory_ = false;
 };
 
 }  // namespace sim
