@@ -158,16 +158,28 @@ bool UsbTree::AddPlainDevice(const std::string& path, uint16_t vendorId, uint16_
   return true;
 }
 
-bool UsbTree::Unplug(const std::string& path) {
+UsbTree::Port* UsbTree::FindPort(const std::string& path) const {
   std::vector<int> parts;
-  if (!SplitPath(path, &parts) || parts.size() < 2) return false;
+  if (!SplitPath(path, &parts) || parts.size() < 2) return nullptr;
   Hub* parent = FindHub(path.substr(0, path.rfind('/')));
   const int index = parts.back();
   if (parent == nullptr || index < 1 || index > static_cast<int>(parent->ports.size())) {
-    return false;
+    return nullptr;
   }
-  Port& port = parent->ports[index - 1];
-  if (port.Empty()) return false;
+  return &parent->ports[index - 1];
+}
+
+bool UsbTree::SetNeverAnswers(const std::string& path, bool neverAnswers) {
+  Port* port = FindPort(path);
+  if (port == nullptr || port->device == nullptr) return false;
+  port->options.neverAnswers = neverAnswers;
+  return true;
+}
+
+bool UsbTree::Unplug(const std::string& path) {
+  Port* found = FindPort(path);
+  if (found == nullptr || found->Empty()) return false;
+  Port& port = *found;
   // Handles still open on the hubs below stay open but reach nothing any more.
   std::vector<const Hub*> gone;
   if (port.hub) gone.push_back(port.hub.get());

@@ -13,14 +13,17 @@
 //       number), through its device-interface path (access interface), or both (the default).
 //   hub <path> [ports=<count>] [noex] [noinfo] [noopen]
 //       An external hub (default 4 ports) at a free port.
-//   device <path> <kind> [noex] [noinfo] [shows=<vid>:<pid>] [descriptor=ok|fail|short|badlength]
+//   device <path> <kind> [noex] [noinfo] [noanswer] [shows=<vid>:<pid>]
+//          [descriptor=ok|fail|short|badlength]
 //       A device at a free port. <kind> is either "<vid>:<pid>" (four hex digits each: a plain
 //       device with these IDs) or a name that the caller's resolver turns into a device.
 //
 // Port options: noex - the extended connection query fails, so the older one answers; noinfo - both
 // connection queries fail; noopen - the hub's own path does not open; shows - the connection
 // information shows these IDs instead of the device's own; descriptor - the device descriptor
-// request fails, answers 8 bytes only, or answers with bLength 9.
+// request fails, answers 8 bytes only, or answers with bLength 9; noanswer - the device never
+// answers a request on its control pipe (descriptor requests and receiver commands): each such
+// request takes up its whole time limit and fails, as the real hub access ends it.
 // Every parent (controller, hub) must be described before what is plugged into it.
 #pragma once
 #include <cstdint>
@@ -47,6 +50,7 @@ struct PortOptions {
   uint16_t shownVendorId = 0;
   uint16_t shownProductId = 0;
   DescriptorFault descriptorFault = DescriptorFault::kNone;
+  bool neverAnswers = false;
 };
 
 // Turns a device name of the text description into a device the caller owns; nullptr if unknown.
@@ -71,6 +75,9 @@ class UsbTree {
                       const PortOptions& options, std::string* error);
   // Empties a port (device or hub with everything below it). False when nothing was there.
   bool Unplug(const std::string& path);
+  // The device at path stops (or starts again) answering requests on its control pipe. False when
+  // no device is there.
+  bool SetNeverAnswers(const std::string& path, bool neverAnswers);
 
   // Adds what a text description says. On failure *error names the line and the problem; what the
   // lines before it added stays in the tree.
@@ -90,6 +97,12 @@ class UsbTree {
   int Misuses() const { return misuses_; }
   // How many times a control code was issued (successful or not).
   int IoctlCount(uint32_t code) const;
+  // The time callers spent on requests that were never answered: the sum of their time limits,
+  // counted rather than slept.
+  uint64_t WaitedMs() const { return waitedMs_; }
+  // While on, every operation of the table that opens, asks or converts throws std::bad_alloc, as a
+  // platform layer whose allocation fails does; closing and releasing still work.
+  void SetOutOfMemory(bool outOfMemory) { outOfMemory_ = outOfMemory; }
 
  private:
   struct Hub;
@@ -118,13 +131,14 @@ class UsbTree {
   // Building helpers.
   Hub* FindHub(const std::string& path) const;
   Port* FreePort(const std::string& path, std::string* error);
+  Port* FindPort(const std::string& path) const;
   Controller* FindController(int number) const;
 
   // Platform operations.
   usb::PlatformHandle Open(const std::string& path);
   void Close(usb::PlatformHandle handle);
   bool IoControl(usb::PlatformHandle handle, uint32_t code, const uint8_t* in, uint32_t inSize,
-                 uint8_t* out, uint32_t outSize, uint32_t* bytesReturned);
+                 uint8_t* out, uint32_t outSize, uint32_t* bytesReturned, uint32_t timeLimitMs);
   usb::InterfaceSet CreateSet();
   bool EnumInterface(usb::InterfaceSet set, uint32_t index, usb::DeviceInterfaceData* data);
   bool InterfaceDetail(usb::InterfaceSet set, usb::DeviceInterfaceData* data, uint8_t* detail,
@@ -145,6 +159,8 @@ class UsbTree {
   const Port* PortOf(const Hub& hub, const std::vector<uint8_t>& request) const;
 
   static void InstallOps(usb::UsbPlatformOps* ops, UsbTree* tree);
+  // The tree behind an operation's context, after the allocation failure a test may have injected.
+  static UsbTree* Allocating(void* context);
 
   usb::UsbPlatformOps ops_{};
   std::vector<std::unique_ptr<Controller>> controllers_;
@@ -154,6 +170,8 @@ class UsbTree {
   usb::PlatformHandle nextHandle_ = 0x40;
   usb::InterfaceSet nextSet_ = 0x7000;
   int misuses_ = 0;
+  uint64_t waitedMs_ = 0;
+  bool outOfMemory_ = false;
 };
 
 }  // namespace sim

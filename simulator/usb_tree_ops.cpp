@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <new>
 
 #include "usb/usb_layout.h"
 #include "simulator/usb_tree.h"
@@ -64,7 +65,7 @@ void UsbTree::Close(usb::PlatformHandle handle) {
 
 bool UsbTree::IoControl(usb::PlatformHandle handle, uint32_t code, const uint8_t* in,
                         uint32_t inSize, uint8_t* out, uint32_t outSize,
-                        uint32_t* bytesReturned) {
+                        uint32_t* bytesReturned, uint32_t timeLimitMs) {
   const auto found = handles_.find(handle);
   if (found == handles_.end()) {
     ++misuses_;
@@ -93,8 +94,14 @@ bool UsbTree::IoControl(usb::PlatformHandle handle, uint32_t code, const uint8_t
       return ConnectionInformation(*hub, true, request, out, outSize, bytesReturned);
     case usb::kIoctlGetNodeConnectionName:
       return ConnectionName(*hub, request, out, outSize, bytesReturned);
-    case usb::kIoctlGetDescriptorFromNodeConnection:
+    case usb::kIoctlGetDescriptorFromNodeConnection: {
+      const Port* port = PortOf(*hub, request);
+      if (port != nullptr && port->options.neverAnswers) {
+        waitedMs_ += timeLimitMs;
+        return false;
+      }
       return DescriptorRequest(*hub, request, out, outSize, bytesReturned);
+    }
     default:
       return false;
   }
@@ -159,36 +166,43 @@ void UsbTree::DestroySet(usb::InterfaceSet set) {
 
 // ---- the operations table ----
 
+UsbTree* UsbTree::Allocating(void* context) {
+  auto* tree = static_cast<UsbTree*>(context);
+  if (tree->outOfMemory_) throw std::bad_alloc();
+  return tree;
+}
+
 void UsbTree::InstallOps(usb::UsbPlatformOps* ops, UsbTree* tree) {
   ops->context = tree;
   ops->interfaceDataSize = 28;  // the 32-bit Windows sizes the deliverables see
   ops->interfaceDetailSize = 5;
   ops->openPath = [](void* self, const char* path) {
-    return static_cast<UsbTree*>(self)->Open(path == nullptr ? "" : path);
+    return Allocating(self)->Open(path == nullptr ? "" : path);
   };
   ops->closeHandle = [](void* self, usb::PlatformHandle handle) {
     static_cast<UsbTree*>(self)->Close(handle);
   };
   ops->deviceIoControl = [](void* self, usb::PlatformHandle handle, uint32_t code, const void* in,
-                            uint32_t inSize, void* out, uint32_t outSize, uint32_t* bytes) {
-    return static_cast<UsbTree*>(self)->IoControl(handle, code, static_cast<const uint8_t*>(in),
-                                                  inSize, static_cast<uint8_t*>(out), outSize,
-                                                  bytes);
+                            uint32_t inSize, void* out, uint32_t outSize, uint32_t* bytes,
+                            uint32_t timeLimitMs) {
+    return Allocating(self)->IoControl(handle, code, static_cast<const uint8_t*>(in), inSize,
+                                       static_cast<uint8_t*>(out), outSize, bytes, timeLimitMs);
   };
-  ops->getHostControllerSet = [](void* self) { return static_cast<UsbTree*>(self)->CreateSet(); };
+  ops->getHostControllerSet = [](void* self) { return Allocating(self)->CreateSet(); };
   ops->enumDeviceInterfaces = [](void* self, usb::InterfaceSet set, uint32_t index,
                                  usb::DeviceInterfaceData* data) {
-    return static_cast<UsbTree*>(self)->EnumInterface(set, index, data);
+    return Allocating(self)->EnumInterface(set, index, data);
   };
   ops->getInterfaceDetail = [](void* self, usb::InterfaceSet set, usb::DeviceInterfaceData* data,
                                void* detail, uint32_t detailSize, uint32_t* requiredSize) {
-    return static_cast<UsbTree*>(self)->InterfaceDetail(
-        set, data, static_cast<uint8_t*>(detail), detailSize, requiredSize);
+    return Allocating(self)->InterfaceDetail(set, data, static_cast<uint8_t*>(detail), detailSize,
+                                             requiredSize);
   };
   ops->destroyInterfaceSet = [](void* self, usb::InterfaceSet set) {
     static_cast<UsbTree*>(self)->DestroySet(set);
   };
-  ops->narrowName = [](void*, const std::u16string& name, std::string* out) {
+  ops->narrowName = [](void* self, const std::u16string& name, std::string* out) {
+    Allocating(self);
     *out = usb::NarrowAscii(name);
     return true;
   };

@@ -43,6 +43,8 @@ bool ParsePortOption(const std::string& word, bool isDevice, PortOptions* option
     options->extendedQueryFails = true;
   } else if (word == "noinfo") {
     options->connectionQueriesFail = true;
+  } else if (word == "noanswer" && isDevice) {
+    options->neverAnswers = true;
   } else if (word == "noopen" && !isDevice) {
     options->hubOpenFails = true;
   } else if (key == "ports" && !isDevice && equals != std::string::npos) {

@@ -11,11 +11,12 @@ namespace {
 constexpr uint32_t kMaxNameReplyBytes = 65536;
 
 bool IoControlInPlace(const UsbPlatformOps& ops, PlatformHandle handle, uint32_t code,
-                      std::vector<uint8_t>* buffer, uint32_t* bytesReturned) {
+                      std::vector<uint8_t>* buffer, uint32_t* bytesReturned,
+                      uint32_t timeLimitMs = kDescriptorTimeLimitMs) {
   *bytesReturned = 0;
   const auto size = static_cast<uint32_t>(buffer->size());
   return ops.deviceIoControl(ops.context, handle, code, buffer->data(), size, buffer->data(), size,
-                             bytesReturned);
+                             bytesReturned, timeLimitMs);
 }
 
 // The name behind nameOffset in a reply of at most bytesReturned bytes, as an 8-bit string.
@@ -37,14 +38,16 @@ bool PlausibleActualLength(uint32_t actualLength, size_t nameOffset) {
 
 bool SendDescriptorRequest(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t port,
                            uint16_t wValue, uint16_t wIndex, uint16_t wLength,
-                           std::vector<uint8_t>* request, uint32_t* bytesReturned) {
+                           uint32_t timeLimitMs, std::vector<uint8_t>* request,
+                           uint32_t* bytesReturned) {
   if (!AllocateZeroed(request, kDescriptorRequestHeader + wLength)) return false;
   SetupPacket setup;
   setup.wValue = wValue;
   setup.wIndex = wIndex;
   setup.wLength = wLength;
   WriteDescriptorRequestHeader(port, setup, request->data());
-  return IoControlInPlace(ops, hub, kIoctlGetDescriptorFromNodeConnection, request, bytesReturned);
+  return IoControlInPlace(ops, hub, kIoctlGetDescriptorFromNodeConnection, request, bytesReturned,
+                          timeLimitMs);
 }
 
 bool QueryConnection(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t port,
@@ -140,10 +143,12 @@ bool GetConnectionName(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t p
 }
 
 bool GetDescriptor(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t port,
-                   uint16_t wValue, uint16_t wIndex, uint16_t wLength, std::vector<uint8_t>* data) {
+                   uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint32_t timeLimitMs,
+                   std::vector<uint8_t>* data) {
   std::vector<uint8_t> request;
   uint32_t bytes = 0;
-  if (!SendDescriptorRequest(ops, hub, port, wValue, wIndex, wLength, &request, &bytes)) {
+  if (!SendDescriptorRequest(ops, hub, port, wValue, wIndex, wLength, timeLimitMs, &request,
+                             &bytes)) {
     return false;
   }
   // A reply shorter than the request header is no answer at all; counting it as success would
@@ -164,7 +169,7 @@ bool GetDeviceDescriptor(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t
   std::vector<uint8_t> request;
   uint32_t bytes = 0;
   if (!SendDescriptorRequest(ops, hub, port, kDeviceDescriptorValue, 0, kDeviceDescriptorSize,
-                             &request, &bytes)) {
+                             kDescriptorTimeLimitMs, &request, &bytes)) {
     return false;
   }
   if (bytes != kDescriptorRequestHeader + kDeviceDescriptorSize) return false;

@@ -10,6 +10,12 @@
 
 namespace usb {
 
+// Time limits of one request. The hub driver answers its own queries from what it knows, and the
+// USB rules give a device 500 ms to start answering a standard request such as GET_DESCRIPTOR.
+constexpr uint32_t kDescriptorTimeLimitMs = 500;
+// A receiver command may answer only once the flash operation it asked for is done (a page erase).
+constexpr uint32_t kCommandTimeLimitMs = 1000;
+
 // Opens a path for the lifetime of the object and closes it on every way out.
 class ScopedHandle {
  public:
@@ -62,10 +68,12 @@ bool GetConnectionInfo(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t p
 bool GetConnectionName(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t port,
                        std::string* name);
 
-// IOCTL_USB_GET_DESCRIPTOR_FROM_NODE_CONNECTION with a control-IN GET_DESCRIPTOR setup packet.
-// On success data holds the reply (at most setup.wLength bytes).
+// IOCTL_USB_GET_DESCRIPTOR_FROM_NODE_CONNECTION with a control-IN GET_DESCRIPTOR setup packet,
+// failing when the device has not answered within timeLimitMs. On success data holds the reply (at
+// most setup.wLength bytes).
 bool GetDescriptor(const UsbPlatformOps& ops, PlatformHandle hub, uint32_t port,
-                   uint16_t wValue, uint16_t wIndex, uint16_t wLength, std::vector<uint8_t>* data);
+                   uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint32_t timeLimitMs,
+                   std::vector<uint8_t>* data);
 
 // The device descriptor of the device at port; counts only as a complete 18-byte answer whose
 // bLength is at least 18.

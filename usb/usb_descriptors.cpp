@@ -83,17 +83,19 @@ void TUsbDescriptors::CheckPort(PlatformHandle hub, const std::string& hubName, 
   const auto portNumber = static_cast<int32_t>(port);
   if (IsListed(hubName, portNumber)) return;
 
-  if (extended && Matches(usb::DescriptorVendorId(info.descriptor),
-                          usb::DescriptorProductId(info.descriptor))) {
-    AddFound(hubName, portNumber);
+  const uint16_t shownVendorId = usb::DescriptorVendorId(info.descriptor);
+  const uint16_t shownProductId = usb::DescriptorProductId(info.descriptor);
+  if (extended && Matches(shownVendorId, shownProductId)) {
+    AddFound(hubName, portNumber, shownVendorId, shownProductId);
     return;
   }
 
-  // The hub driver's copy of the descriptor may show other IDs than the device's own.
+  // The hub driver's copy of the descriptor may show other IDs than the device's own. It is still
+  // the copy that every command checks, so it is the one remembered.
   usb::DeviceDescriptor own{};
   if (usb::GetDeviceDescriptor(platform_, hub, port, &own) &&
       Matches(usb::DescriptorVendorId(own), usb::DescriptorProductId(own))) {
-    AddFound(hubName, portNumber);
+    AddFound(hubName, portNumber, shownVendorId, shownProductId);
   }
 }
 
@@ -108,10 +110,13 @@ bool TUsbDescriptors::IsListed(const std::string& hubName, int32_t port) const {
                      });
 }
 
-bool TUsbDescriptors::AddFound(const std::string& hubName, int32_t port) {
+bool TUsbDescriptors::AddFound(const std::string& hubName, int32_t port, uint16_t shownVendorId,
+                               uint16_t shownProductId) {
   if (foundCount_ >= kMaxFound) return false;
   found_[foundCount_].hubName = hubName;
   found_[foundCount_].port = port;
+  found_[foundCount_].vendorId = shownVendorId;
+  found_[foundCount_].productId = shownProductId;
   ++foundCount_;
   return true;
 }
@@ -141,9 +146,15 @@ bool TransferToLocation(const usb::UsbPlatformOps& platform, const ReceiverLocat
   bool extended = false;
   if (!usb::GetConnectionInfo(platform, hub.Get(), port, &info, &extended)) return false;
   if (info.connectionStatus != usb::kDeviceConnected) return false;
+  // Something connected is not enough: it must still be the device that was found there.
+  if (usb::DescriptorVendorId(info.descriptor) != location.vendorId ||
+      usb::DescriptorProductId(info.descriptor) != location.productId) {
+    return false;
+  }
 
   std::vector<uint8_t> data;
-  if (!usb::GetDescriptor(platform, hub.Get(), port, wValue, wIndex, wLength, &data)) {
+  if (!usb::GetDescriptor(platform, hub.Get(), port, wValue, wIndex, wLength,
+                          usb::kCommandTimeLimitMs, &data)) {
     return false;
   }
   std::copy(data.begin(), data.end(), reply);

@@ -11,11 +11,17 @@
 struct ReceiverLocation {
   std::string hubName;  // as the hub driver reports it, without "\\.\"; at most 600 bytes
   int32_t port = 0;     // 1-based downstream port of that hub
+  // The IDs the hub driver showed for the device at the port when it was found. A device plugged
+  // into the receiver's port in its place shows others, and must not get the receiver's erase- and
+  // program-shaped requests.
+  uint16_t vendorId = 0;
+  uint16_t productId = 0;
 };
 
 // One control-IN GET_DESCRIPTOR request to the device at `location`: opens the hub, checks that a
-// device is still connected at the port, sends the request, closes the hub. On success copies the
-// reply (at most wLength bytes) to reply and its length to *replyLength (may be null).
+// device is still connected at the port and that the hub driver still shows it with the location's
+// IDs, sends the request, closes the hub. On success copies the reply (at most wLength bytes) to
+// reply and its length to *replyLength (may be null).
 bool TransferToLocation(const usb::UsbPlatformOps& platform, const ReceiverLocation& location,
                         uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
                         uint16_t* replyLength);
@@ -38,7 +44,8 @@ class TUsbDescriptors {
   // location. A search that finds nothing keeps the earlier choice.
   bool FindReceiver(uint16_t vendorId, uint16_t productId);
 
-  // One control-IN GET_DESCRIPTOR request with these fields to the device at the chosen location.
+  // One control-IN GET_DESCRIPTOR request with these fields to the device at the chosen location,
+  // sent only while the hub driver shows the IDs it was found with there.
   // On success copies the reply (at most wLength bytes) to reply and its length to *replyLength;
   // on failure neither is touched.
   bool Transfer(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* reply,
@@ -48,8 +55,10 @@ class TUsbDescriptors {
   bool WalkHub(const std::string& hubName);
 
   bool IsListed(const std::string& hubName, int32_t port) const;
-  // False, and nothing written, once the list holds kMaxFound entries.
-  bool AddFound(const std::string& hubName, int32_t port);
+  // False, and nothing written, once the list holds kMaxFound entries. The IDs are those the hub
+  // driver shows for the device at the port; commands go there only while it still shows them.
+  bool AddFound(const std::string& hubName, int32_t port, uint16_t shownVendorId = 0,
+                uint16_t shownProductId = 0);
 
   int32_t FoundCount() const { return foundCount_; }
   // Entry index of the found list; an empty location when index is out of range.

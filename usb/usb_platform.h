@@ -30,13 +30,18 @@ struct UsbPlatformOps {
   uint32_t interfaceDataSize;
   uint32_t interfaceDetailSize;
 
-  // CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL).
+  // CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, NULL, OPEN_EXISTING, FILE_FLAG_OVERLAPPED,
+  // NULL): overlapped, so that no request on the handle can hold its caller for good.
   PlatformHandle (*openPath)(void* context, const char* path);
   // CloseHandle.
   void (*closeHandle)(void* context, PlatformHandle handle);
-  // DeviceIoControl with METHOD_BUFFERED semantics: in and out may be the same buffer.
+  // DeviceIoControl with METHOD_BUFFERED semantics: in and out may be the same buffer. A request
+  // that has not completed after timeLimitMs is cancelled and fails; it has let go of in and out
+  // by the time this returns, whichever way it ended. A device that stops answering on its control
+  // pipe would otherwise hold the caller (and with it a window or the host) for good.
   bool (*deviceIoControl)(void* context, PlatformHandle handle, uint32_t code, const void* in,
-                          uint32_t inSize, void* out, uint32_t outSize, uint32_t* bytesReturned);
+                          uint32_t inSize, void* out, uint32_t outSize, uint32_t* bytesReturned,
+                          uint32_t timeLimitMs);
 
   // SetupDiGetClassDevsA(&GUID_DEVINTERFACE_USB_HOST_CONTROLLER, NULL, NULL,
   //                      DIGCF_PRESENT | DIGCF_DEVICEINTERFACE).

@@ -1,5 +1,8 @@
 // The five exports over DeviceAccess, and the Win32 pieces it needs: the library's own folder (for
 // DLL_Hidora.ini), 8-bit file names for the simulator, and the hub driver's operations table.
+// No exception leaves an export: each one is a DeviceAccess call, which turns whatever is thrown
+// below it into the export's failure value, and the pieces here run inside those calls (when the
+// backend is made) or cannot throw.
 #include "outside/hidora/DLL_Hidora.h"
 
 #include <string>

@@ -4,6 +4,9 @@
 #include <setupapi.h>
 
 #include <cstring>
+#include <new>
+
+#include "usb/win32/overlapped_request.h"
 
 namespace usb {
 namespace {
@@ -22,19 +25,27 @@ HDEVINFO ToSet(InterfaceSet set) { return reinterpret_cast<HDEVINFO>(set); }
 
 PlatformHandle OpenPath(void*, const char* path) {
   const HANDLE handle = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    0, nullptr);
+                                    FILE_FLAG_OVERLAPPED, nullptr);
   return handle == INVALID_HANDLE_VALUE ? kInvalidHandle : reinterpret_cast<PlatformHandle>(handle);
 }
 
 void Close(void*, PlatformHandle handle) { CloseHandle(ToHandle(handle)); }
 
+// METHOD_BUFFERED: the request's block carries the input and receives the output.
+BOOL StartIoControl(void* code, HANDLE handle, void* data, DWORD inSize, DWORD outSize,
+                    OVERLAPPED* overlapped) {
+  return DeviceIoControl(handle, *static_cast<const DWORD*>(code), data, inSize, data, outSize,
+                         nullptr, overlapped);
+}
+
 bool IoControl(void*, PlatformHandle handle, uint32_t code, const void* in, uint32_t inSize,
-               void* out, uint32_t outSize, uint32_t* bytesReturned) {
+               void* out, uint32_t outSize, uint32_t* bytesReturned, uint32_t timeLimitMs) {
+  DWORD controlCode = code;
   DWORD bytes = 0;
-  const BOOL ok = DeviceIoControl(ToHandle(handle), code, const_cast<void*>(in), inSize, out,
-                                  outSize, &bytes, nullptr);
+  const RequestEnd end = RunOverlappedRequest(ToHandle(handle), StartIoControl, &controlCode, in,
+                                              inSize, out, outSize, timeLimitMs, &bytes);
   if (bytesReturned != nullptr) *bytesReturned = bytes;
-  return ok != FALSE;
+  return end == RequestEnd::kCompleted;
 }
 
 InterfaceSet HostControllerSet(void*) {
@@ -71,12 +82,17 @@ bool NarrowName(void*, const std::u16string& name, std::string* out) {
   }
   const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return false;
-  std::string narrow(static_cast<size_t>(bytes), '\0');
-  if (WideCharToMultiByte(CP_ACP, 0, wide, length, &narrow[0], bytes, nullptr, nullptr) != bytes) {
-    return false;
+  try {
+    std::string narrow(static_cast<size_t>(bytes), '\0');
+    if (WideCharToMultiByte(CP_ACP, 0, wide, length, &narrow[0], bytes, nullptr, nullptr) !=
+        bytes) {
+      return false;
+    }
+    *out = narrow;
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;  // as any other name that cannot be converted
   }
-  *out = narrow;
-  return true;
 }
 
 const UsbPlatformOps kWin32Ops = {

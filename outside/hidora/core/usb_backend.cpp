@@ -1,6 +1,6 @@
 #include "outside/hidora/core/usb_backend.h"
 
-#include "usb/usb_descriptors.h"
+#include <algorithm>
 
 namespace hidora {
 namespace {
@@ -36,6 +36,7 @@ int32_t UsbBackend::Find(uint16_t vendorId, uint16_t productId, int32_t index,
   TUsbDescriptors search(platform_);
   search.FindReceiver(vendorId, productId);
   const int32_t count = search.FoundCount();
+  for (int32_t i = 0; i < count; ++i) Remember(search.Found(i));
   if (index >= 0 && index < count) {
     const ReceiverLocation& location = search.Found(index);
     *path = HubNameToPath(location.hubName);
@@ -47,11 +48,25 @@ int32_t UsbBackend::Find(uint16_t vendorId, uint16_t productId, int32_t index,
 bool UsbBackend::Transfer(const std::u16string& path, uint16_t tag, uint16_t wValue,
                           uint16_t wIndex, uint16_t wLength, uint8_t* reply,
                           uint16_t* replyLength) {
-  ReceiverLocation location;
-  if (!PathToHubName(path, &location.hubName) || tag == 0 || tag > kMaxPort) return false;
+  std::string hubName;
+  if (!PathToHubName(path, &hubName) || tag == 0 || tag > kMaxPort) return false;
   if (reply == nullptr || replyLength == nullptr) return false;
-  location.port = tag;
-  return TransferToLocation(platform_, location, wValue, wIndex, wLength, reply, replyLength);
+  const auto place = std::find_if(handedOut_.begin(), handedOut_.end(),
+                                  [&](const ReceiverLocation& entry) {
+                                    return entry.port == tag && entry.hubName == hubName;
+                                  });
+  if (place == handedOut_.end()) return false;
+  return TransferToLocation(platform_, *place, wValue, wIndex, wLength, reply, replyLength);
+}
+
+void UsbBackend::Remember(const ReceiverLocation& location) {
+  for (ReceiverLocation& entry : handedOut_) {
+    if (entry.port == location.port && entry.hubName == location.hubName) {
+      entry = location;
+      return;
+    }
+  }
+  handedOut_.push_back(location);
 }
 
 }  // namespace hidora

@@ -2,7 +2,10 @@
 // and each command as a descriptor request to the receiver's hub port. Path = the hub's name, tag =
 // the port number.
 #pragma once
+#include <vector>
+
 #include "outside/hidora/core/backend.h"
+#include "usb/usb_descriptors.h"
 #include "usb/usb_platform.h"
 
 namespace hidora {
@@ -15,12 +18,17 @@ class UsbBackend : public Backend {
   // A fresh search each time: receivers come and go between calls.
   int32_t Find(uint16_t vendorId, uint16_t productId, int32_t index, std::u16string* path,
                uint32_t* tag) override;
-  // Opens the hub, checks that a device is still connected at the port, sends the request.
+  // Only to a place a search of this backend handed out: opens the hub, checks that the device
+  // connected at the port still shows the IDs it was found with, sends the request.
   bool Transfer(const std::u16string& path, uint16_t tag, uint16_t wValue, uint16_t wIndex,
                 uint16_t wLength, uint8_t* reply, uint16_t* replyLength) override;
 
  private:
+  void Remember(const ReceiverLocation& location);
+
   const usb::UsbPlatformOps& platform_;
+  // Every place a search has handed out, with the IDs last found there.
+  std::vector<ReceiverLocation> handedOut_;
 };
 
 // Hub names are 8-bit strings; each byte travels as one UTF-16 unit so the name comes back intact.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -113,14 +114,21 @@ TEST_F(DeviceAccessTest, PathBufferHoldsAt127UnitsAndTheTerminator) {
 }
 
 TEST(DeviceAccessWithoutBackend, GivesFailureValues) {
-  hidora::DeviceAccess access([] { return std::unique_ptr<hidora::Backend>(); });
-  char16_t path[hidora::kPathUnits];
-  uint32_t tag = 0;
-  uint8_t buffer[2];
-  EXPECT_EQ(0, access.Initial());
-  EXPECT_EQ(-1, access.GetUsbDeviceFromHub(0x2B6E, 0x054F, 0, path, &tag));
-  EXPECT_EQ(0, access.Write(u"HUB#1", 3, 0xBF01, 1, 1));
-  EXPECT_EQ(0, access.Read(u"HUB#1", 3, 0xB501, 0, 2, buffer));
+  const hidora::BackendFactory noBackend = [] { return std::unique_ptr<hidora::Backend>(); };
+  // Reading the settings file, for one, allocates.
+  const hidora::BackendFactory outOfMemory = []() -> std::unique_ptr<hidora::Backend> {
+    throw std::bad_alloc();
+  };
+  for (const auto& factory : {noBackend, outOfMemory}) {
+    hidora::DeviceAccess access(factory);
+    char16_t path[hidora::kPathUnits];
+    uint32_t tag = 0;
+    uint8_t buffer[2];
+    EXPECT_EQ(0, access.Initial());
+    EXPECT_EQ(-1, access.GetUsbDeviceFromHub(0x2B6E, 0x054F, 0, path, &tag));
+    EXPECT_EQ(0, access.Write(u"HUB#1", 3, 0xBF01, 1, 1));
+    EXPECT_EQ(0, access.Read(u"HUB#1", 3, 0xB501, 0, 2, buffer));
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "outside/hidora/core/usb_backend.h"
 #include "simulator/receiver.h"
 #include "simulator/usb_tree.h"
+#include "usb/usb_layout.h"
 
 namespace {
 
@@ -91,6 +92,35 @@ TEST_F(UsbBackendTest, VanishedReceiverAndUnknownPlacesFail) {
   receivers["rx1"]->Unplug();
   EXPECT_EQ(0, access.Write(path, tag, 0xBF01, 1, 1));
   EXPECT_EQ(0, access.GetUsbDeviceFromHub(kVid, kPid, 0, path, &tag));
+}
+
+TEST_F(UsbBackendTest, DeviceSwappedIntoTheReceiversPortGetsNoCommand) {
+  Build("controller 0 ports=2\ndevice 0/1 rx1\n");
+  ASSERT_EQ(1, access.GetUsbDeviceFromHub(kVid, kPid, 0, path, &tag));
+  ASSERT_EQ(1, access.Write(path, tag, 0xBF01, 1, 1));
+  ASSERT_TRUE(tree.Unplug("0/1"));
+  ASSERT_TRUE(tree.AddPlainDevice("0/1", 0x046D, 0xC52B, {}, nullptr));
+  const int sent = tree.IoctlCount(usb::kIoctlGetDescriptorFromNodeConnection);
+  EXPECT_EQ(0, access.Write(path, tag, 0xB502, 0x2700, 1));
+  EXPECT_EQ(sent, tree.IoctlCount(usb::kIoctlGetDescriptorFromNodeConnection));
+}
+
+TEST_F(UsbBackendTest, AllocationFailureOnTheUsbPathIsAFailedCallNotAnException) {
+  Build("controller 0 ports=2\ndevice 0/1 rx1\n");
+  ASSERT_EQ(1, access.GetUsbDeviceFromHub(kVid, kPid, 0, path, &tag));
+  tree.SetOutOfMemory(true);
+  char16_t other[hidora::kPathUnits] = {u'x', 0};
+  uint32_t otherTag = 77;
+  EXPECT_EQ(-1, access.GetUsbDeviceFromHub(kVid, kPid, 0, other, &otherTag));
+  EXPECT_EQ(u'x', other[0]);
+  EXPECT_EQ(77u, otherTag);
+  EXPECT_EQ(0, access.Write(path, tag, 0xBF01, 1, 1));
+  uint8_t bytes[2] = {0xEE, 0xEE};
+  EXPECT_EQ(0, access.Read(path, tag, 0xB501, 0x1000, 2, bytes));
+  EXPECT_EQ(0xEE, bytes[0]);
+  // Nothing was left half done: memory back, the same receiver answers.
+  tree.SetOutOfMemory(false);
+  EXPECT_EQ(1, WordVia(path, tag));
 }
 
 TEST(HubNamePath, EveryByteComesBackIntact) {

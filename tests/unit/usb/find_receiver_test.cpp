@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "usb/hub_queries.h"
 #include "usb/usb_descriptors.h"
 #include "usb/usb_layout.h"
 #include "simulator/usb_tree.h"
@@ -100,6 +101,10 @@ TEST_F(FindReceiverTest, FindsDeviceWhoseConnectionInformationShowsOtherIds) {
   Build("controller 0 ports=1\ndevice 0/1 rx1 shows=1234:5678\n");
   ASSERT_TRUE(search.FindReceiver(kVid, kPid));
   EXPECT_EQ(1, search.FoundCount());
+  // Commands check the port against what the hub driver showed, not against the search's IDs.
+  uint8_t reply[1] = {0};
+  uint16_t length = 0;
+  EXPECT_TRUE(search.Transfer(0xBF02, 1, 1, reply, &length));
 }
 
 TEST_F(FindReceiverTest, OlderConnectionQueryIsConfirmedByTheDescriptor) {
@@ -136,6 +141,17 @@ TEST_F(FindReceiverTest, SkipsWhatDoesNotAnswerAndGoesOn) {
   ASSERT_TRUE(search.FindReceiver(kVid, kPid));
   ASSERT_EQ(1, search.FoundCount());
   ExpectFound(0, "0", 3);
+}
+
+TEST_F(FindReceiverTest, DeviceThatNeverAnswersCostsTheSearchOnlyItsTimeLimit) {
+  // A stranger whose IDs do not match is asked for its own descriptor, once in each pass.
+  Build("controller 0 ports=3\n"
+        "device 0/1 046d:0825 noanswer\n"
+        "device 0/2 rx1\n");
+  ASSERT_TRUE(search.FindReceiver(kVid, kPid));
+  ExpectFound(0, "0", 2);
+  EXPECT_GT(tree.WaitedMs(), 0u);
+  EXPECT_LE(tree.WaitedMs(), 2 * usb::kDescriptorTimeLimitMs);
 }
 
 TEST_F(FindReceiverTest, WalksHubsAsDeepAsUsbAllows) {

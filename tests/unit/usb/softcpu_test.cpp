@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "usb/hub_queries.h"
 #include "receiver/receiver_protocol.h"
 #include "receiver/softcpu.h"
 #include "simulator/usb_tree.h"
@@ -181,6 +182,35 @@ TEST_F(SoftCpuTest, UnpluggedReceiverFailsEveryCommand) {
   uint8_t record[8] = {};
   EXPECT_FALSE(cpu.ReadRecord(6, record));
   EXPECT_TRUE(device.log.empty());
+}
+
+TEST_F(SoftCpuTest, CommandTheReceiverNeverAnswersFailsWithinTheLimit) {
+  ASSERT_TRUE(tree.SetNeverAnswers("0/1/2", true));
+  uint8_t record[8] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+  EXPECT_FALSE(cpu.ReadRecord(6, record));
+  EXPECT_EQ(0xEE, record[0]);
+  EXPECT_GT(tree.WaitedMs(), 0u);
+  EXPECT_LE(tree.WaitedMs(), usb::kCommandTimeLimitMs);
+  // Nothing is held over: once the receiver answers again, so does the channel.
+  ASSERT_TRUE(tree.SetNeverAnswers("0/1/2", false));
+  EXPECT_TRUE(cpu.StartPairing());
+}
+
+TEST_F(SoftCpuTest, DeviceSwappedIntoTheReceiversPortGetsNoCommand) {
+  const struct {
+    uint16_t vendorId, productId;
+  } strangers[] = {{0x046D, 0xC52B}, {receiver::kVendorId, receiver::kProductIdB}};
+  for (const auto& ids : strangers) {
+    ASSERT_TRUE(cpu.FindReceiver(receiver::kVendorId, receiver::kProductIdA));
+    ASSERT_TRUE(cpu.UpdateMode(1));
+    ASSERT_TRUE(tree.Unplug("0/1/2"));
+    usbtest::FlashDevice stranger{ids.vendorId, ids.productId};
+    ASSERT_TRUE(tree.AddDevice("0/1/2", &stranger, {}, nullptr));
+    EXPECT_FALSE(cpu.ErasePage(0x2700)) << std::hex << ids.vendorId << ":" << ids.productId;
+    EXPECT_TRUE(stranger.log.empty());
+    ASSERT_TRUE(tree.Unplug("0/1/2"));
+    ASSERT_TRUE(tree.AddDevice("0/1/2", &device, {}, nullptr));
+  }
 }
 
 TEST(SoftCpuWithoutReceiver, CommandsFailBeforeAnySearch) {

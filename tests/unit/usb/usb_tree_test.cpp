@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "usb/hub_queries.h"
 #include "usb/usb_layout.h"
 #include "simulator/usb_plain_device.h"
 #include "simulator/usb_tree.h"
@@ -29,7 +30,7 @@ class UsbTreeTest : public ::testing::Test {
              uint32_t* bytes) {
     const auto size = static_cast<uint32_t>(buffer->size());
     return ops().deviceIoControl(ops().context, handle, code, buffer->data(), size,
-                                 buffer->data(), size, bytes);
+                                 buffer->data(), size, bytes, usb::kDescriptorTimeLimitMs);
   }
   const usb::UsbPlatformOps& ops() { return tree.Ops(); }
   usb::PlatformHandle Open(const std::string& path) {
