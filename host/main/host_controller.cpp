@@ -206,7 +206,15 @@ intptr_t HostController::PairGetId(WindowRef window) {
   uint32_t id = 0;
   StoreReport report;
   const bool polled = PollPairing(quarn_, &type, &id, wait_, &report);
-  if (report.storeFailed) storeFailed_ = true;
+  if (report.storeFailed) {
+    storeFailed_ = true;
+    // The wizard goes back to step 1 without asking for a stop: the receiver would stay in
+    // pairing mode, ready to pair whatever comes along.
+    StopPairing(quarn_);
+  } else if (polled && type != kPolledNothing) {
+    // A later store that worked: the user is told about the run's last store only.
+    storeFailed_ = false;
+  }
   if (!polled) return 0;
   if (report.replaced) {
     replaced_ = true;

@@ -10,6 +10,7 @@
 
 #include "host/main/host_controller.h"
 #include "host/main/host_texts.h"
+#include "host/main/single_copy.h"
 #include "receiver/config_slots.h"
 #include "receiver/receiver_protocol.h"
 #include "tests/unit/host/receiver_fixture.h"
@@ -251,6 +252,32 @@ TEST_F(HostControllerTest, AStoreThatDoesNotVerifyIsToldAfterTheWizard) {
   view.wizardResults = {3};
   controller->NewPairing();
   EXPECT_EQ(std::vector<std::wstring>{L"<DeviceNotStored>"}, view.shown);
+  EXPECT_FALSE(receiver->InPairingMode()) << "the wizard sends no stop after a failed store";
+}
+
+TEST_F(HostControllerTest, AFailedStoreFollowedByAGoodOneIsNotReported) {
+  scenario.generation = 104;
+  sim::ScriptedDevice keyboard;
+  keyboard.kind = sim::DeviceKind::kKeyboard;
+  keyboard.id = 0x12345;
+  sim::ScriptedDevice mouse;
+  mouse.id = 0x2BCDE;
+  mouse.session = 2;
+  scenario.devices = {keyboard, mouse};
+  scenario.stuckWords.push_back(
+      static_cast<uint16_t>(0x2700 + host::SlotFirstWord(host::SlotKind::kKeyboard, 0) + 1));
+  Start();
+  view.onWizard = [this](contract::WizardParams*) {
+    Send(kMessages.pairStart);
+    EXPECT_EQ(0, Send(kMessages.pairGetId, 0x99));
+    Send(kMessages.pairStart);  // the user tries again
+    EXPECT_EQ(1, Send(kMessages.pairGetId, 0x99));
+    Send(kMessages.pairStop);
+  };
+  view.wizardResults = {3};
+  controller->NewPairing();
+  EXPECT_TRUE(view.shown.empty());
+  EXPECT_EQ(0x2BCDE, controller->Quarn().ReadMouseSlot(0) & 0x7FFFF);
 }
 
 TEST_F(HostControllerTest, AFullListNamesTheDeviceThatWasReplaced) {
@@ -443,6 +470,26 @@ TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   controller->OpenManager();
   EXPECT_EQ(std::u16string(u"Desk keys"),
             std::u16string(reinterpret_cast<const char16_t*>(view.managerTables[0].keyboardNames[0])));
+}
+
+}  // namespace
+}  // namespace hosttest
+
+namespace hosttest {
+namespace {
+
+TEST(SingleCopy, AMutexThatExistsOrIsDeniedMeansAnotherCopy) {
+  struct Case {
+    bool created;
+    uint32_t lastError;
+    bool another;
+  } cases[] = {{true, 0, false},
+               {true, host::kErrorAlreadyExists, true},
+               {false, host::kErrorAccessDenied, true},  // the first copy runs elevated
+               {false, 8, false}};                       // out of memory: run anyway
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.another, host::AnotherCopyRuns(c.created, c.lastError)) << c.created << " " << c.lastError;
+  }
 }
 
 }  // namespace

@@ -287,6 +287,18 @@ TEST_F(HostTest, SignalRequestsAreAnsweredUntilTheReceiverIsPulledOut) {
   EXPECT_TRUE(Has(log, "rf removed")) << log;
 }
 
+TEST_F(HostTest, WithoutItsBackgroundTheWindowTakesTheSizeOfItsImage) {
+  HostInstallation installation = Install(L"no-background");
+  installation.Remove(L"Data\\Tandra_Technology\\Forms\\CorvilMaintain\\English\\CorvilMain_Background.bmp");
+  HostRun host(installation);
+  ASSERT_TRUE(host.Started());
+  const RECT bounds = driver::WindowRect(host.Window());
+  EXPECT_EQ(375, bounds.right - bounds.left);
+  EXPECT_EQ(345, bounds.bottom - bounds.top);
+  host.Press(L"bt_Close");
+  EXPECT_EQ(0u, host.ExitCode());
+}
+
 TEST_F(HostTest, MainWindowInTheUserLanguage) {
   HostInstallation installation = Install(L"language");
   HostRun host(installation);
