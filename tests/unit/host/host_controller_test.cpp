@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -414,6 +415,8 @@ struct MemoryFiles {
       return true;
     };
     ops.write = [this](const std::wstring& path, const std::string& bytes) {
+      ++writes;
+      if (!writable) return false;
       files[path] = bytes;
       return true;
     };
@@ -426,7 +429,75 @@ struct MemoryFiles {
     ops.makeFolder = [](const std::wstring&) { return true; };
     return ops;
   }
+  bool writable = true;
+  int writes = 0;
 };
+
+constexpr wchar_t kNameFolder[] = L"C:\\Users\\me\\Tandra\\";
+
+void SetWizardName(contract::WizardParams* record, const std::u16string& name) {
+  std::fill(std::begin(record->deviceName), std::end(record->deviceName), u'\0');
+  std::copy(name.begin(), name.end(), record->deviceName);
+}
+
+// The user chose a mouse in step 1, but a keyboard answered; its name was stored before.
+class ReportedNameTest : public HostControllerTest {
+ protected:
+  void SetUp() override {
+    scenario.generation = 104;
+    sim::ScriptedDevice keyboard;
+    keyboard.kind = sim::DeviceKind::kKeyboard;
+    keyboard.id = 0x2BCDE;
+    scenario.devices.push_back(keyboard);
+    Start();
+    host::DeviceNames stored(files.Ops(), kNameFolder);
+    stored.SetName(host::DeviceKind::kKeyboard, 0x2BCDE, L"Old keys");
+    ASSERT_TRUE(stored.Save());
+    files.writes = 0;
+    controller->SetNameStore(files.Ops(), kNameFolder);
+    view.wizardResults = {1};
+  }
+  // One wizard run that pairs and then leaves with the record's name as `step4` leaves it.
+  void PairAndLeave(const std::function<void(contract::WizardParams*)>& step4) {
+    view.onWizard = [this, step4](contract::WizardParams* record) {
+      record->deviceType = contract::kMouse;
+      Send(kMessages.pairStart);
+      Send(kMessages.pairGetId, 0x99);
+      Send(kMessages.pairStop);
+      offered = std::u16string(record->deviceName);
+      step4(record);
+    };
+    controller->NewPairing();
+  }
+  std::wstring Stored(host::DeviceKind kind) {
+    return host::DeviceNames(files.Ops(), kNameFolder).Name(kind, 0x2BCDE);
+  }
+
+  MemoryFiles files;
+  std::u16string offered;
+};
+
+TEST_F(ReportedNameTest, LeavingWithoutANameKeepsTheStoredOneAndWritesNothing) {
+  PairAndLeave([](contract::WizardParams*) {});  // Close in step 3 or 4
+  EXPECT_EQ(u"Old keys", offered) << "step 4 offers the stored name";
+  EXPECT_EQ(L"Old keys", Stored(host::DeviceKind::kKeyboard));
+  PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u""); });
+  EXPECT_EQ(L"Old keys", Stored(host::DeviceKind::kKeyboard));
+  EXPECT_EQ(0, files.writes);
+  EXPECT_TRUE(view.shown.empty());
+}
+
+TEST_F(ReportedNameTest, ANewNameGoesWithTheKindThatReported) {
+  PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u"Desk keys"); });
+  EXPECT_EQ(L"Desk keys", Stored(host::DeviceKind::kKeyboard));
+  EXPECT_EQ(L"", Stored(host::DeviceKind::kMouse));
+}
+
+TEST_F(ReportedNameTest, ANamesFileThatCannotBeSavedIsToldOnce) {
+  files.writable = false;
+  PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u"Desk keys"); });
+  EXPECT_EQ(std::vector<std::wstring>{L"<NamesNotSaved>"}, view.shown);
+}
 
 TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   scenario.generation = 104;
@@ -436,7 +507,7 @@ TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   scenario.devices.push_back(keyboard);
   Start();
   MemoryFiles files;
-  controller->SetNameStore(files.Ops(), L"C:\\Users\\me\\Tandra\\");
+  controller->SetNameStore(files.Ops(), kNameFolder);
 
   // The wizard pairs the keyboard and names it.
   view.onWizard = [this](contract::WizardParams* record) {
