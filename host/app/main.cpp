@@ -32,10 +32,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     forms::Application::Initialize();
     const hostapp::HostFolders folders = hostapp::FoldersOfProgram(framework::ModuleFolder(nullptr));
-    hostapp::TTandraTechnology form(folders, GetUserDefaultLangID());
-    TandraTechnology = &form;
-    form.FireCreate();
-    exitCode = forms::Application::Run(form);
+    auto form = forms::MakeForm<hostapp::TTandraTechnology>(folders, GetUserDefaultLangID());
+    TandraTechnology = form.get();
+    form->FireCreate();
+    exitCode = forms::Application::Run(*form);
+    // The window goes first, with the whole form standing: its controller still answers the
+    // messages of the teardown, and the skin sees its form go.
+    form.reset();
     TandraTechnology = nullptr;
   } catch (...) {
     forms::Application::HandleCurrentException();

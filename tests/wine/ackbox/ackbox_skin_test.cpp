@@ -10,6 +10,7 @@
 #include "tests/wine/ackbox/forms_tree.h"
 #include "tests/wine/driver/accessible_names.h"
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/files.h"
 #include "tests/wine/driver/pointer_input.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/driver/skin_damage.h"
