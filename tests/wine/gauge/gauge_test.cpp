@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "tests/wine/driver/driver.h"
-#include "tests/wine/driver/gdi_count.h"
 #include "tests/wine/driver/teardown_watch.h"
 #include "tests/wine/gauge/fake_host.h"
 #include "tests/wine/gauge/gauge_session.h"
@@ -131,28 +130,6 @@ TEST_F(GaugeTest, AHookAboveTheDisplaySeesItGo) {
   });
   EXPECT_EQ(3, run.result);
   EXPECT_TRUE(driver::SawTeardown(window));
-}
-
-// The display's skin (some thirty bitmaps) goes with its window: repeated displays leave the object
-// counts where they were.
-TEST_F(GaugeTest, RepeatedDisplaysLeaveNoObjectsBehind) {
-  const auto oneDisplay = [] {
-    HostScript script;
-    script.signals = {77};
-    FakeHost host(script);
-    contract::GaugeParams record = HostRecord(host.Handle());
-    GaugeLibrary library;
-    return CallEntry(library, &record, kDisplayCaption, [](HWND display) {
-             driver::WaitUntil([&] { return PanelText(display) == L"77"; });  // skinned and answering
-             ClickButton(display, L"bt_Close");
-           }).result;
-  };
-  ASSERT_EQ(3, oneDisplay());  // warm-up: Wine's one-time objects, the skin library staying loaded
-  const driver::GdiCounts before = driver::CountGdiObjects();
-  for (int i = 0; i < 5; ++i) ASSERT_EQ(3, oneDisplay());
-  const driver::GdiCounts after = driver::CountGdiObjects();
-  // A skin kept per display would show as 5 x its bitmaps.
-  EXPECT_LE(after.total - before.total, 2) << "bitmaps " << before.bitmaps << " -> " << after.bitmaps;
 }
 
 // The averaging window belongs to the library: a display closed in the middle of a window leaves it
