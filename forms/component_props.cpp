@@ -38,6 +38,7 @@ void RemoveComponentProps(HWND hwnd) {
   }
   RemovePropW(hwnd, kPropTag);
   RemovePropW(hwnd, kPropColor);
+  RemovePropW(hwnd, kPropFontColor);
 }
 
 std::wstring ComponentName(HWND hwnd) { return AtomText(AtomProp(hwnd, kPropName)); }
@@ -51,6 +52,21 @@ void SetComponentName(HWND hwnd, const std::wstring& name) { StoreAtom(hwnd, kPr
 
 void SetComponentTag(HWND hwnd, int tag) {
   SetPropW(hwnd, kPropTag, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tag)));
+}
+
+namespace {
+constexpr UINT_PTR kFontColorPresent = 0x40000000;
+}  // namespace
+
+void SetControlFontColor(HWND hwnd, COLORREF color) {
+  SetPropW(hwnd, kPropFontColor, reinterpret_cast<HANDLE>((color & 0xFFFFFF) | kFontColorPresent));
+}
+
+bool ControlFontColor(HWND hwnd, COLORREF* color) {
+  const auto value = reinterpret_cast<UINT_PTR>(GetPropW(hwnd, kPropFontColor));
+  if ((value & kFontColorPresent) == 0) return false;
+  if (color != nullptr) *color = static_cast<COLORREF>(value & 0xFFFFFF);
+  return true;
 }
 
 }  // namespace forms

@@ -157,6 +157,7 @@ void Control::SetFont(const Font& font) {
   const bool newFace = !font.SameFace(font_);
   font_ = font;
   if (newFace) ApplyFont();
+  if (hwnd_ != nullptr) SetControlFontColor(hwnd_, font_.color);
   FontChanged();
   Invalidate();
 }
@@ -187,6 +188,7 @@ void Control::SetFontBold(bool bold) {
 
 void Control::ApplyFont() {
   if (hwnd_ == nullptr) return;
+  SetControlFontColor(hwnd_, font_.color);
   FontHandle created = font_.Create();
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(created.Get()), TRUE);
   fontHandle_ = std::move(created);  // the old font is deleted only after the control let go of it

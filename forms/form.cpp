@@ -46,12 +46,18 @@ Form::Form(const std::wstring& name, HWND ownerWindow)
 
 Form::~Form() {
   if (hwnd_ != nullptr) {
-    // A replacement procedure may belong to a derived form that is already destroyed.
+    // Not torn down through FormPtr: the derived form is gone already, and a replacement procedure
+    // may belong to it, so the window can only go without it (and without the hooks above it).
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WindowProc));
   }
   for (Component* component : components_) component->owner_ = nullptr;
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
   UnregisterFormClass();
+}
+
+void Form::DestroyHandle() {
+  // WM_NCDESTROY clears hwnd_ and each control's window handle.
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
 Form* Form::FromHandle(HWND window) {

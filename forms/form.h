@@ -11,15 +11,21 @@
 //     forms::Image im_BackgroundImage{*this, L"im_BackgroundImage", {0, 0, 300, 150}};
 //     forms::Button bt_OK{*this, L"bt_OK", {117, 104, 77, 26}, L"OK"};
 //   };
-//   TFDemo form;            // constructor: components and their windows exist
-//   form.FireCreate();      // the creator then runs OnCreate, once
-//   form.ShowModal();       // or Show(), or Application::Run(form)
-// Components are members declared after nothing that needs them; they are destroyed before the
-// form's window. Everything runs on the thread that created the form.
+//   auto form = forms::MakeForm<TFDemo>();  // constructor: components and their windows exist
+//   form->FireCreate();     // the creator then runs OnCreate, once
+//   form->ShowModal();      // or Show(), or Application::Run(*form)
+//   // form going out of scope: DestroyHandle, then the object
+// A form is torn down in two phases, always through FormPtr: first its window with every control's
+// window, while the whole form object (derived members, replaced window procedures, hooks of other
+// modules above them) still stands; then the object. So every message of the teardown reaches a
+// complete form, and a hook above the form sees WM_DESTROY and WM_NCDESTROY. Everything runs on the
+// thread that created the form.
 #pragma once
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -112,9 +118,14 @@ class Form {
   void Close();
 
   // Replaces the window procedure (SetWindowLongPtrW) and returns the previous one, to which the new
-  // procedure forwards what it does not handle (CallWindowProcW). FromHandle still works inside it.
-  // The form puts its own procedure back before its window is destroyed.
+  // procedure forwards what it does not handle (CallWindowProcW). FromHandle still works inside it,
+  // and the replacement sees the window's last messages (DestroyHandle).
   WNDPROC ReplaceWindowProc(WNDPROC procedure);
+
+  // The first phase of the teardown (FormPtr runs it): destroys the window, its controls' windows
+  // with it, while the whole form stands. Only the first call does anything; afterwards Handle() is
+  // null and the destructor has nothing left to do.
+  void DestroyHandle();
 
   // Components in creation order.
   const std::vector<Component*>& Components() const { return components_; }
@@ -165,5 +176,20 @@ class Form {
   int modalResult_ = modal::kNone;
   int nextControlId_ = 1000;  // clear of IDOK/IDCANCEL, which IsDialogMessage sends
 };
+
+// Owns a form and tears it down in its two phases: the window, then the object.
+struct FormTeardown {
+  void operator()(Form* form) const {
+    form->DestroyHandle();
+    delete form;
+  }
+};
+template <typename F>
+using FormPtr = std::unique_ptr<F, FormTeardown>;
+
+template <typename F, typename... Args>
+FormPtr<F> MakeForm(Args&&... args) {
+  return FormPtr<F>(new F(std::forward<Args>(args)...));
+}
 
 }  // namespace forms

@@ -70,4 +70,18 @@ ConfigPageWords WithDeviceList(const ConfigPageWords& page, const TPairedDeviceT
   return updated;
 }
 
+ConfigPageWords WithChangedSlots(const ConfigPageWords& page, const TPairedDeviceTable& oldList,
+                                 const TPairedDeviceTable& newList) {
+  ConfigPageWords updated = page;
+  const auto put = [&updated](SlotKind kind, int slot, int32_t before, int32_t after) {
+    if (before == after || before == kUnreadSlot || after == kUnreadSlot) return;
+    PutSlotValue(&updated, kind, slot, static_cast<uint32_t>(after));
+  };
+  for (int n = 0; n < kDeviceSlots; ++n) {
+    put(SlotKind::kMouse, n, oldList.mouseIds[n], newList.mouseIds[n]);
+    put(SlotKind::kKeyboard, n, oldList.keyboardIds[n], newList.keyboardIds[n]);
+  }
+  return updated;
+}
+
 }  // namespace host

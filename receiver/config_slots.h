@@ -44,4 +44,10 @@ void PutSlotValue(ConfigPageWords* page, SlotKind kind, int slot, uint32_t value
 // The page with the table's ten identifiers in their slots.
 ConfigPageWords WithDeviceList(const ConfigPageWords& page, const TPairedDeviceTable& list);
 
+// The page with only the slots whose identifier differs between the old and the new table taken
+// from the new one; every other slot keeps what the page holds. A slot that could not be read in
+// either table is never written: its device may still be there.
+ConfigPageWords WithChangedSlots(const ConfigPageWords& page, const TPairedDeviceTable& oldList,
+                                 const TPairedDeviceTable& newList);
+
 }  // namespace host

@@ -9,8 +9,12 @@ namespace host {
 constexpr int kDeviceSlots = 5;
 constexpr int kDeviceNameUnits = 16;  // UTF-16: at most 15 characters and a terminating zero
 
+// A slot whose read failed. Slot values that were read are 24 bits, so this never stands for a
+// device or a free slot: whoever meets it leaves the slot on the receiver as it is.
+constexpr int32_t kUnreadSlot = -1;
+
 struct TPairedDeviceTable {
-  int32_t mouseIds[kDeviceSlots];  // -1 when free or unreadable; bit 23 = disabled
+  int32_t mouseIds[kDeviceSlots];  // 24-bit slot value, or kUnreadSlot; bit 23 = disabled
   uint16_t mouseNames[kDeviceSlots][kDeviceNameUnits];
   int32_t keyboardIds[kDeviceSlots];
   uint16_t keyboardNames[kDeviceSlots][kDeviceNameUnits];

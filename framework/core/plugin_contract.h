@@ -63,7 +63,7 @@ struct WizardParams {
   uint32_t reserved;                       // 40: the host writes 0
   uint32_t deviceId;                       // 44: the paired device, 19 significant bits
   int32_t deviceType;                      // 48: kMouse or kKeyboard, chosen in step 1
-  char16_t deviceName[kDeviceNameUnits];   // 52: typed in step 4
+  char16_t deviceName[kDeviceNameUnits];   // 52: step 4's name (the host offers a stored one)
   int32_t previousDeviceType;              // 564: kMouse preselects the mouse in step 1
 };
 

@@ -155,9 +155,9 @@ void TTandraTechnology::LoadVersion() {
 }
 
 void TTandraTechnology::FormCreate() {
-  if (im_BackgroundImage.Picture().Handle() != nullptr) {
-    SetSize(im_BackgroundImage.Width(), im_BackgroundImage.Height());
-  }
+  // The picture's size, or without one the image's own bounds: never the design size of the form,
+  // which leaves a grey margin around the controls.
+  SetSize(im_BackgroundImage.Width(), im_BackgroundImage.Height());
   CenterOnScreen();
   skin_.Activate();
   host::BindDeviceLibrary(Handle());

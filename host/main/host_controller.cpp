@@ -1,6 +1,8 @@
 #include "host/main/host_controller.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "host/main/host_texts.h"
 #include "receiver/config_slots.h"
@@ -13,6 +15,10 @@ constexpr int kRfSignalByte = 1;
 constexpr int kRfChannelByte = 2;
 constexpr uint8_t kRfChannelBits = 0x1F;
 constexpr uint32_t kIdBits = 0x7FFFF;
+
+DeviceKind KindPolled(int32_t polledType) {
+  return polledType == kPolledKeyboard ? DeviceKind::kKeyboard : DeviceKind::kMouse;
+}
 
 }  // namespace
 
@@ -117,14 +123,20 @@ int32_t HostController::RunWizard() {
 
   storeFailed_ = false;
   replaced_ = false;
+  reportedType_ = kPolledNothing;
+  reportedId_ = 0;
   int32_t result = -1;
-  if (!view_.CallWizard(&record, &result)) {
+  wizardRecord_ = &record;
+  const bool called = view_.CallWizard(&record, &result);
+  wizardRecord_ = nullptr;
+  if (!called) {
     ShowText(kPluginMissing);
     return -1;
   }
   if (result >= 0) rememberedDeviceType_ = record.deviceType;
   RememberPairedName(record);
   ReportPairingStores();
+  TellNamesNotSaved();
   return result;
 }
 
@@ -133,21 +145,34 @@ DeviceNames HostController::LoadNames() const {
   return DeviceNames(nameOps_, nameOps_.read ? nameFolder_ : std::wstring());
 }
 
+void HostController::OfferStoredName(int32_t polledType, uint32_t id) {
+  if (wizardRecord_ == nullptr) return;
+  const std::wstring stored = LoadNames().Name(KindPolled(polledType), id);
+  const size_t length = std::min(stored.size(), static_cast<size_t>(contract::kDeviceNameUnits - 1));
+  std::fill(std::begin(wizardRecord_->deviceName), std::end(wizardRecord_->deviceName), u'\0');
+  for (size_t i = 0; i < length; ++i) wizardRecord_->deviceName[i] = static_cast<char16_t>(stored[i]);
+}
+
 void HostController::RememberPairedName(const contract::WizardParams& record) {
-  const bool paired = record.deviceType == contract::kMouse || record.deviceType == contract::kKeyboard;
-  if (!paired && !replaced_) return;
-  DeviceNames names = LoadNames();
-  if (replaced_) names.Forget(replacedKind_, replacedId_);
-  if (paired) {
-    std::wstring name;
-    for (int i = 0; i < contract::kDeviceNameUnits && record.deviceName[i] != 0; ++i) {
-      name += static_cast<wchar_t>(record.deviceName[i]);
-    }
-    if (name.size() > DeviceNames::kMaxNameLength) name.resize(DeviceNames::kMaxNameLength);
-    names.SetName(record.deviceType == contract::kMouse ? DeviceKind::kMouse : DeviceKind::kKeyboard,
-                  record.deviceId, name);
+  // Only a name step 4 handed back counts: the step-1 choice may differ from what answered, and a
+  // wizard left early (Close, Escape, No) names nothing, so a stored name stays as it is.
+  const bool reported = reportedType_ == kPolledMouse || reportedType_ == kPolledKeyboard;
+  std::wstring name;
+  for (int i = 0; reported && i < contract::kDeviceNameUnits && record.deviceName[i] != 0; ++i) {
+    name += static_cast<wchar_t>(record.deviceName[i]);
   }
-  names.Save();
+  if (name.size() > DeviceNames::kMaxNameLength) name.resize(DeviceNames::kMaxNameLength);
+  if (name.empty() && !replaced_) return;
+  DeviceNames names = LoadNames();
+  bool changed = false;
+  if (replaced_) changed |= names.Forget(replacedKind_, replacedId_);
+  if (!name.empty()) changed |= names.SetName(KindPolled(reportedType_), reportedId_, name);
+  if (changed && !names.Save()) namesNotSaved_ = true;
+}
+
+void HostController::TellNamesNotSaved() {
+  if (namesNotSaved_) ShowText(kNamesNotSaved);
+  namesNotSaved_ = false;
 }
 
 void HostController::ReportPairingStores() {
@@ -208,6 +233,7 @@ void HostController::OpenManager() {
   }
   if (changeNotStored_) ShowText(kChangeNotStored);
   changeNotStored_ = false;
+  TellNamesNotSaved();
 }
 
 void HostController::OpenSignalDisplay() {
@@ -249,12 +275,25 @@ intptr_t HostController::PairGetId(WindowRef window) {
   uint32_t id = 0;
   StoreReport report;
   const bool polled = PollPairing(quarn_, &type, &id, wait_, &report);
-  if (report.storeFailed) storeFailed_ = true;
+  if (report.storeFailed) {
+    storeFailed_ = true;
+    // The wizard goes back to step 1 without asking for a stop: the receiver would stay in
+    // pairing mode, ready to pair whatever comes along.
+    StopPairing(quarn_);
+  } else if (polled && type != kPolledNothing) {
+    // A later store that worked: the user is told about the run's last store only.
+    storeFailed_ = false;
+  }
   if (!polled) return 0;
   if (report.replaced) {
     replaced_ = true;
     replacedId_ = report.replacedId;
-    replacedKind_ = type == kPolledKeyboard ? DeviceKind::kKeyboard : DeviceKind::kMouse;
+    replacedKind_ = KindPolled(type);
+  }
+  if (type == kPolledMouse || type == kPolledKeyboard) {
+    reportedType_ = type;
+    reportedId_ = id;
+    OfferStoredName(type, id);
   }
   view_.PostReturnId(window, type, id);
   return 1;
@@ -279,7 +318,7 @@ intptr_t HostController::ManagerInsert(const contract::TCorvilManagerParams* acc
     return contract::kInsertRefused;
   }
   // Names live only on this computer: an accepted change carries them, identifiers or not.
-  LoadNames().ApplyUpdate(*accepted->tables, *wanted->tables);
+  if (!LoadNames().ApplyUpdate(*accepted->tables, *wanted->tables)) namesNotSaved_ = true;
   return 0;
 }
 

@@ -89,7 +89,12 @@ class HostController {
   void ReportPairingStores();
   // The stored names, read afresh for each use.
   DeviceNames LoadNames() const;
+  // The name step 4 gave goes to the device the receiver reported last, as the kind it reported.
   void RememberPairedName(const contract::WizardParams& record);
+  // A device reported: the wizard's record carries its stored name, which step 4 offers.
+  void OfferStoredName(int32_t polledType, uint32_t id);
+  // Told once, after the plug-in that caused it has returned.
+  void TellNamesNotSaved();
 
   TDeviceLibrary& library_;
   HostView& view_;
@@ -106,12 +111,17 @@ class HostController {
   WindowRef rfInfoWindow_ = 0;
 
   // Collected while the wizard runs.
+  contract::WizardParams* wizardRecord_ = nullptr;
+  int32_t reportedType_ = kPolledNothing;  // of the last poll in which a device reported
+  uint32_t reportedId_ = 0;
   bool storeFailed_ = false;
   bool replaced_ = false;
   uint32_t replacedId_ = 0;
   DeviceKind replacedKind_ = DeviceKind::kMouse;
   // Collected while the manager runs.
   bool changeNotStored_ = false;
+  // The names file could not be written during the last plug-in run.
+  bool namesNotSaved_ = false;
   NameFileOps nameOps_;
   std::wstring nameFolder_;
 };

@@ -25,5 +25,7 @@ inline constexpr wchar_t kRecoveredMouse[] = L"RecoveredMouse";
 inline constexpr wchar_t kRecoveredKeyboard[] = L"RecoveredKeyboard";
 // A change made in the device manager did not reach the receiver.
 inline constexpr wchar_t kChangeNotStored[] = L"ChangeNotStored";
+// The device names file could not be written; the receiver's list is not affected.
+inline constexpr wchar_t kNamesNotSaved[] = L"NamesNotSaved";
 
 }  // namespace host

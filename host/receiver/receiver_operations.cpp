@@ -119,9 +119,16 @@ bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait, StoreReport* re
 void ReadDeviceList(TQUARN& quarn, TPairedDeviceTable* list) {
   if (list == nullptr) return;
   *list = TPairedDeviceTable{};
+  // An erased slot and a failed read both come back as -1 from the slot reads; the manager must
+  // tell them apart, so a slot that was read is kept to its 24 bits and only a failure is -1.
+  const auto readSlot = [&quarn](SlotKind kind, int n) {
+    uint32_t value = 0;
+    const auto address = static_cast<uint16_t>(kConfigPageAddress + SlotFirstWord(kind, n));
+    return quarn.ReadDword(address, &value) ? static_cast<int32_t>(value & kSlotValueMask) : kUnreadSlot;
+  };
   for (int n = 0; n < kDeviceSlots; ++n) {
-    list->mouseIds[n] = quarn.ReadMouseSlot(n);
-    list->keyboardIds[n] = quarn.ReadKeyboardSlot(n);
+    list->mouseIds[n] = readSlot(SlotKind::kMouse, n);
+    list->keyboardIds[n] = readSlot(SlotKind::kKeyboard, n);
   }
 }
 
@@ -141,7 +148,10 @@ bool DeviceListsDiffer(const TPairedDeviceTable& a, const TPairedDeviceTable& b)
 bool UpdateDeviceList(TQUARN& quarn, const TPairedDeviceTable& oldList,
                       const TPairedDeviceTable& newList, const Wait& wait) {
   if (!DeviceListsDiffer(oldList, newList)) return true;
-  return WriteDeviceList(quarn, newList, wait);
+  // Only what the user changed goes to the receiver; the rest of the page stays as read now.
+  ConfigPageWords original{};
+  if (!ReadConfigPage(quarn, &original)) return false;
+  return RewriteConfigPage(quarn, original, WithChangedSlots(original, oldList, newList), wait);
 }
 
 }  // namespace host

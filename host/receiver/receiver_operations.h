@@ -48,7 +48,7 @@ bool StoreMouse(TQUARN& quarn, uint32_t id, uint8_t attribute, uint8_t rfByte,
 bool StoreKeyboard(TQUARN& quarn, uint32_t id, const Wait& wait = SleepMilliseconds,
                    StoreReport* report = nullptr);
 
-// The ten slots; names empty.
+// The ten slots (24-bit values, kUnreadSlot where the read failed); names empty.
 void ReadDeviceList(TQUARN& quarn, TPairedDeviceTable* list);
 // The ten identifiers into their slots, nothing else changed; failure as for StoreMouse.
 bool WriteDeviceList(TQUARN& quarn, const TPairedDeviceTable& list,
@@ -56,7 +56,8 @@ bool WriteDeviceList(TQUARN& quarn, const TPairedDeviceTable& list,
 
 // Lists differ when any identifier differs; names are not compared.
 bool DeviceListsDiffer(const TPairedDeviceTable& a, const TPairedDeviceTable& b);
-// Writes the new list only when it differs from the old one. True when nothing had to be written.
+// Writes the slots whose identifier differs between the old and the new list into the page as it
+// is read now (WithChangedSlots); nothing when no identifier differs, which is success too.
 bool UpdateDeviceList(TQUARN& quarn, const TPairedDeviceTable& oldList,
                       const TPairedDeviceTable& newList, const Wait& wait = SleepMilliseconds);
 

@@ -26,11 +26,11 @@ extern "C" int32_t WINAPI return_Notabox(uint32_t languageId, const wchar_t* que
   int32_t result = notabox::kNoAnswer;
   try {
     const dialogkit::DialogFolders folders = dialogkit::EnterDialogFolder(libraryModule);
-    notabox::TFNotabox form(dialogkit::CallerWindow(), question, folders.formsRoot,
-                            static_cast<uint16_t>(languageId & 0xFFFF));
-    form.result = &result;
-    form.FireCreate();
-    form.ShowModal();
+    auto form = forms::MakeForm<notabox::TFNotabox>(dialogkit::CallerWindow(), question, folders.formsRoot,
+                                                    static_cast<uint16_t>(languageId & 0xFFFF));
+    form->result = &result;
+    form->FireCreate();
+    form->ShowModal();
   } catch (...) {
     // Nothing may unwind into the caller; a failure is no answer, so the caller changes nothing.
     result = notabox::kNoAnswer;

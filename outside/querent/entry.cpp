@@ -28,10 +28,10 @@ extern "C" int32_t WINAPI return_Querent(contract::QuerentRequest* request) {
   if (request == nullptr) return result;
   try {
     const dialogkit::DialogFolders folders = dialogkit::EnterDialogFolder(libraryModule);
-    querent::TFQuerent form(dialogkit::CallerWindow(), *request, folders.formsRoot);
-    form.result = &result;
-    form.FireCreate();
-    form.ShowModal();
+    auto form = forms::MakeForm<querent::TFQuerent>(dialogkit::CallerWindow(), *request, folders.formsRoot);
+    form->result = &result;
+    form->FireCreate();
+    form->ShowModal();
   } catch (...) {
     result = querent::kKept;
   }

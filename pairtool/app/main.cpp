@@ -32,9 +32,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   TSoftCpu cpu(access.Ops());
   try {
-    TPairForm form(cpu, programFolder, GetUserDefaultLangID());
-    form.FireCreate();
-    return forms::Application::Run(form);
+    auto form = forms::MakeForm<TPairForm>(cpu, programFolder, GetUserDefaultLangID());
+    form->FireCreate();
+    return forms::Application::Run(*form);
   } catch (...) {
     forms::Application::HandleCurrentException();
     return 1;

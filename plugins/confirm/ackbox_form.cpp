@@ -61,18 +61,21 @@ TFAckbox::TFAckbox(HWND owner, uint32_t reserved, const wchar_t* message, const 
   formsRoot = root;
   xGetQuarnLanguage(languageId);
 
+  // The layout file may move the controls, so the picture is judged once they are where they
+  // will be shown.
+  framework::ApplyFormTexts(*this, {languageName, kSection, L"", formsRoot, L".\\", kLayoutFile});
+  lb_Message.SetCaption(MessageText(message));
+
   const std::wstring background = xCheckFile(kBackgroundFile);
   forms::Bitmap picture;
-  // A damaged picture that still reads as a bitmap must not shrink the dialog below its buttons:
-  // without a usable picture the dialog keeps its design size and stays unshaped.
+  // Any size that holds the controls will do, smaller than the design or not. A damaged picture
+  // that still reads as a bitmap must not cut the buttons off: without a usable picture the dialog
+  // keeps its design size and stays unshaped.
   if (!background.empty() && picture.LoadFromFile(background) == forms::LoadResult::kOk &&
       skin::BackgroundCoversControls({picture.Width(), picture.Height()},
                                      {RectOf(lb_Message), RectOf(bt_OK), RectOf(bt_WindowClose)})) {
     im_BackgroundImage.SetPicture(std::move(picture));
   }
-
-  framework::ApplyFormTexts(*this, {languageName, kSection, L"", formsRoot, L".\\", kLayoutFile});
-  lb_Message.SetCaption(MessageText(message));
 
   skin = std::make_unique<skin::Lustrea>(Handle(), languageId, skin::DialogSlotTable());
 }

@@ -35,11 +35,12 @@ extern "C" int32_t WINAPI return_Ackbox(uint32_t languageId, const wchar_t* mess
     const std::wstring folder = framework::ModuleFolder(pluginModule);
     SetCurrentDirectoryW(folder.c_str());
     // The caller's active window owns the dialog, so the dialog stays above it.
-    ackbox::TFAckbox form(GetActiveWindow(), reserved, message, framework::ParentFolder(folder),
-                          static_cast<uint16_t>(languageId & 0xFFFF));
-    form.result = &result;
-    form.FireCreate();
-    form.ShowModal();
+    auto form = forms::MakeForm<ackbox::TFAckbox>(GetActiveWindow(), reserved, message,
+                                                  framework::ParentFolder(folder),
+                                                  static_cast<uint16_t>(languageId & 0xFFFF));
+    form->result = &result;
+    form->FireCreate();
+    form->ShowModal();
   } catch (...) {
     // Nothing may unwind into the caller; the dialog then counts as closed without a button.
   }

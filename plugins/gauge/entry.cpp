@@ -68,11 +68,11 @@ extern "C" int32_t WINAPI return_Wavegauge(contract::GaugeParams* record) {
       ShowNoReceiver(languageId, formsRoot);
       return contract::kAlreadyOpen;
     }
-    gauge::TFWavegauge form(GetActiveWindow(), variant, pluginFolder, formsRoot, languageId);
-    form.result = &result;
-    form.hostWindow = contract::FromWindowField<HWND>(record->head.hostWindow);
-    form.FireCreate();
-    form.ShowModal();
+    auto form = forms::MakeForm<gauge::TFWavegauge>(GetActiveWindow(), variant, pluginFolder, formsRoot, languageId);
+    form->result = &result;
+    form->hostWindow = contract::FromWindowField<HWND>(record->head.hostWindow);
+    form->FireCreate();
+    form->ShowModal();
   } catch (...) {
     // Nothing may unwind into the host; the display then counts as closed without a button.
   }

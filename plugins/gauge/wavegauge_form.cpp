@@ -98,14 +98,6 @@ TFWavegauge::TFWavegauge(HWND owner, const std::wstring& variant, const std::wst
   skinLibrary.NewSkin(Handle(), languageId);
 }
 
-TFWavegauge::~TFWavegauge() {
-  Timer_ChannelSetting.SetEnabled(false);
-  // The window goes while this object still exists: its procedure and the skin's hook on top of it
-  // see the last messages, and the skin frees itself with the window. Putting the procedure back
-  // instead would cut the skin's hook out and keep its bitmaps for the life of the process.
-  if (Handle() != nullptr) DestroyWindow(Handle());
-}
-
 std::wstring TFWavegauge::xCheckFile(const std::wstring& file) const {
   for (const std::wstring& folder : {languageName, std::wstring(framework::kEnglish)}) {
     const std::wstring path = pluginFolder + folder + L"\\" + file;

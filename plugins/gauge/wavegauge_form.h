@@ -25,7 +25,6 @@ class TFWavegauge : public forms::Form {
   // `pluginFolder` and `formsRoot` end with a backslash.
   TFWavegauge(HWND owner, const std::wstring& textVariant, const std::wstring& pluginFolder,
               const std::wstring& formsRoot, uint16_t languageId);
-  ~TFWavegauge() override;
 
   forms::Image im_BackgroundImage{*this, L"im_BackgroundImage", {0, 0, 478, 388}};
   forms::Label lb_Title{*this, L"lb_Title", {23, 10, 356, 23}};

@@ -54,11 +54,12 @@ extern "C" int32_t WINAPI return_CorvilManager(contract::TCorvilManagerParams* p
     if (params == nullptr || params->tables == nullptr) return result;
     const std::wstring folder = framework::ModuleFolder(pluginModule);
     SetCurrentDirectoryW(folder.c_str());
-    manager::TFCorvilManager form(GetActiveWindow(), params->head.languageId, TextVariant(*params),
-                                  framework::ParentFolder(folder), folder);
-    form.Attach(params, &result);
-    form.FireCreate();
-    form.ShowModal();
+    auto form = forms::MakeForm<manager::TFCorvilManager>(GetActiveWindow(), params->head.languageId,
+                                                          TextVariant(*params), framework::ParentFolder(folder),
+                                                          folder);
+    form->Attach(params, &result);
+    form->FireCreate();
+    form->ShowModal();
   } catch (...) {
     // Nothing may unwind into the host.
   }

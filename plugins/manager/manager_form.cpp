@@ -187,6 +187,8 @@ ManagerTexts TFCorvilManager::Texts() const {
   ManagerTexts texts;
   if (!lb_NoDeviceString.Caption().empty()) texts.noDevice = lb_NoDeviceString.Caption();
   if (!lb_ActivateDevice.Caption().empty()) texts.present = lb_ActivateDevice.Caption();
+  const std::wstring unread = framework::GetText(section, L"SlotNotReadString");
+  if (!unread.empty()) texts.unreadSlot = unread;
   texts.mouseAtLeastOne = framework::GetText(section, L"MouseAtLeastOneMessage");
   texts.keyboardDisableYesNo = framework::GetText(section, L"KeyboardDisableYesNo");
   texts.mouseRemoveYesNo = framework::GetText(section, L"MouseRemoveYesNo");
@@ -204,10 +206,6 @@ int TFCorvilManager::ReadActiveDeviceCount() const {
 
 void TFCorvilManager::FormShow() {
   if (params_ == nullptr) return;
-  const std::wstring prefix = framework::GetText(framework::ResolveSection(kSection, text_), L"DongleString");
-  for (int i = 1; i <= params_->receiverCount; ++i) cb_Dongle.AddItem(prefix + std::to_wstring(i));
-  cb_Dongle.SetItemIndex(params_->selectedReceiver);
-
   activeCount_ = ReadActiveDeviceCount();
   for (Kind kind : {Kind::kMouse, Kind::kKeyboard}) {
     for (int slot = 1; slot <= kSlots; ++slot) {
@@ -230,7 +228,15 @@ void TFCorvilManager::FormShow() {
   ports.edit = [this](const std::wstring& prompt, std::wstring* text, int maxLength) {
     return dialogs_.Edit(prompt, text, maxLength);
   };
+  ports.show = [this](const Rows&) {
+    ApplyRows();
+    // Painted now: the host's work or a message box would otherwise keep the old rows on screen.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  };
   model_ = std::make_unique<ManagerModel>(params_, ports, Texts(), activeCount_);
+  const std::wstring prefix = framework::GetText(framework::ResolveSection(kSection, text_), L"DongleString");
+  for (int i = 1; i <= model_->ReceiverCount(); ++i) cb_Dongle.AddItem(prefix + std::to_wstring(i));
+  cb_Dongle.SetItemIndex(model_->SelectedReceiver());
   model_->Show();
   ApplyRows();
 }

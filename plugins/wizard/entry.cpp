@@ -48,19 +48,14 @@ std::wstring TextVariantOf(const contract::WizardParams& record) {
   return variant;
 }
 
-// The four forms of one call, freed in the order 1, 2, 3, 4.
+// The four forms of one call, freed in the order 1, 2, 3, 4; each exported pointer goes with its form.
 struct StepForms {
-  std::unique_ptr<wizard::TFCorvilStep1> step1;
-  std::unique_ptr<wizard::TFCorvilStep2> step2;
-  std::unique_ptr<wizard::TFCorvilStep3> step3;
-  std::unique_ptr<wizard::TFCorvilStep4> step4;
+  forms::FormPtr<wizard::TFCorvilStep1> step1;
+  forms::FormPtr<wizard::TFCorvilStep2> step2;
+  forms::FormPtr<wizard::TFCorvilStep3> step3;
+  forms::FormPtr<wizard::TFCorvilStep4> step4;
 
   ~StepForms() {
-    // Windows first, while every form is whole (see TStepForm::DestroyHandle), then the objects.
-    if (step1) step1->DestroyHandle();
-    if (step2) step2->DestroyHandle();
-    if (step3) step3->DestroyHandle();
-    if (step4) step4->DestroyHandle();
     step1.reset();
     FCorvilStep1 = nullptr;
     step2.reset();
@@ -84,8 +79,8 @@ struct StepForms {
 // Created, then created-event, then hidden: each form is complete before the next one is built (the
 // skin library activates the latest skin it made).
 template <typename StepForm>
-std::unique_ptr<StepForm> CreateStep(HWND owner, const wizard::StepContext& context, StepForm** exported) {
-  auto form = std::make_unique<StepForm>(owner, context);
+forms::FormPtr<StepForm> CreateStep(HWND owner, const wizard::StepContext& context, StepForm** exported) {
+  auto form = forms::MakeForm<StepForm>(owner, context);
   *exported = form.get();
   form->FireCreate();
   form->Hide();

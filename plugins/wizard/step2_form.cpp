@@ -48,8 +48,6 @@ TFCorvilStep2::TFCorvilStep2(HWND owner, const StepContext& context)
   previousProc_ = ReplaceWindowProc(&TFCorvilStep2::WindowProc);
 }
 
-TFCorvilStep2::~TFCorvilStep2() { tmr_Corvil.SetEnabled(false); }
-
 void TFCorvilStep2::FormCreate() { tmr_Corvil.SetEnabled(false); }
 
 void TFCorvilStep2::FormShow() {

@@ -8,7 +8,6 @@ namespace wizard {
 class TFCorvilStep2 : public TStepForm, private PairingPort {
  public:
   TFCorvilStep2(HWND owner, const StepContext& context);
-  ~TFCorvilStep2() override;
 
   forms::Label lb_ActivateDeviceTitle{*this, L"lb_ActivateDeviceTitle", {23, 33, 328, 17}, L"啟動您要配對的滑鼠"};
   forms::Label lb_ActivateDeviceHint{*this, L"lb_ActivateDeviceHint", {23, 47, 328, 17},

@@ -71,10 +71,11 @@ void TFCorvilStep4::FormShow() {
   lb_DeviceID.SetVisible(show.idBox);
   ApplyTexts(kSection, kStep4LayoutFile);
 
-  ed_DeviceName.SetText(defaultName_);
+  const contract::WizardParams* record = FCorvilStep1->record;
+  ed_DeviceName.SetText(Step4DefaultName(record != nullptr ? record->deviceName : nullptr,
+                                         contract::kDeviceNameUnits, defaultName_));
   ed_DeviceName.SetEnabled(true);
   ed_DeviceName.SetSystemColors();
-  const contract::WizardParams* record = FCorvilStep1->record;
   ed_DeviceID.SetText(DeviceIdText(record != nullptr ? record->deviceId : 0));
   ed_DeviceID.SetEnabled(false);
   ed_DeviceID.SetSystemColors();

@@ -20,12 +20,6 @@ TStepForm::TStepForm(const std::wstring& formName, HWND owner, const StepContext
   OnMouseDown = forms::DragHandler(*this);
 }
 
-TStepForm::~TStepForm() = default;
-
-void TStepForm::DestroyHandle() {
-  if (Handle() != nullptr) DestroyWindow(Handle());
-}
-
 void TStepForm::FinishConstruction(const std::wstring& backgroundFile, forms::Image& totem,
                                    const forms::Control* notDragging) {
   LoadPicture(im_BackgroundImage, backgroundFile);

@@ -28,17 +28,11 @@ class TStepForm : public forms::Form {
   // `firstActivation` belongs to the step's class: each step is shaped once per load of the library.
   TStepForm(const std::wstring& formName, HWND owner, const StepContext& context,
             forms::FirstActivation& firstActivation);
-  ~TStepForm() override;
 
   // The step's result, read by the driver after the modal showing.
   int32_t outcome = 0;
 
   const StepContext& Context() const { return context_; }
-
-  // Destroys the window while the whole form still exists. The forms layer's destructor would first
-  // put the form's own window procedure back, which unhooks the skin library's binding: the skin
-  // would then never see its form go and keep its bitmaps for good.
-  void DestroyHandle();
 
   forms::Image im_BackgroundImage{*this, L"im_BackgroundImage", {0, 0, 375, 305}};
 

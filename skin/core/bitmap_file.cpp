@@ -35,7 +35,7 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
   }
 
   long long width, height;
-  uint32_t planes, bits, compression = kRgb, coloursUsed = 0;
+  uint32_t planes, bits, compression = kRgb, coloursUsed = 0, imageSize = 0;
   if (core) {
     width = U16(bytes, 18);
     height = U16(bytes, 20);
@@ -47,6 +47,7 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
     planes = U16(bytes, 26);
     bits = U16(bytes, 28);
     compression = U32(bytes, 30);
+    imageSize = U32(bytes, 34);
     coloursUsed = U32(bytes, 46);
   }
   const bool topDown = height < 0;
@@ -76,10 +77,11 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
       pixelOffset >= bytes.size()) {
     return std::nullopt;
   }
-  if (compression != kRle8 && compression != kRle4) {
-    const long long rowBytes = (width * bits + 31) / 32 * 4;
-    if (rowBytes * height > static_cast<long long>(bytes.size() - pixelOffset)) return std::nullopt;
-  }
+  // The decoder reads as many bytes as the header says: the rows of an uncompressed file, the
+  // stated image size of a run-length one (which decoders also take on trust).
+  const bool runLength = compression == kRle8 || compression == kRle4;
+  const long long needed = runLength ? imageSize : (width * bits + 31) / 32 * 4 * height;
+  if (needed <= 0 || needed > static_cast<long long>(bytes.size() - pixelOffset)) return std::nullopt;
 
   BitmapFileLayout layout;
   layout.infoSize = infoSize;

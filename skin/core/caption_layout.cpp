@@ -21,4 +21,9 @@ Point ComboSquareOrigin(Size control) { return {control.width - control.height +
 
 Rect AnsiTextRect(int x, int y, Size text) { return {x, y, x + text.width + 1, y + text.height + 1}; }
 
+uint32_t CaptionColour(std::optional<uint32_t> skinColour, std::optional<uint32_t> fontColour,
+                       uint32_t systemColour) {
+  return skinColour.value_or(fontColour.value_or(systemColour));
+}
+
 }  // namespace skin

@@ -46,8 +46,9 @@ void PaintCheckLike(const SkinContext& context, HWND control, const PointerState
       cueInset = 0;
       SelectionGuard font(work.get(), ControlFont(control));
       SetBkMode(work.get(), TRANSPARENT);
-      SetTextColor(work.get(), IsWindowEnabled(control) ? GetSysColor(COLOR_WINDOWTEXT)
-                                                        : COLORREF{kDisabledCheckText});
+      SetTextColor(work.get(), IsWindowEnabled(control)
+                                   ? CaptionColour(std::nullopt, ControlFontColour(control), GetSysColor(COLOR_WINDOWTEXT))
+                                   : COLORREF{kDisabledCheckText});
       const Rect box = CheckCaptionRect(skin.width(), size.height, TextSize(work.get(), caption));
       RECT rect = {box.left, box.top, box.right, box.bottom};
       DrawTextW(work.get(), caption.c_str(), static_cast<int>(caption.size()), &rect, DT_NOCLIP);

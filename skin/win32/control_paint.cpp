@@ -1,5 +1,6 @@
 #include "skin/win32/control_paint.h"
 
+#include "forms/component_props.h"
 #include "skin/win32/gdi_raii.h"
 #include "skin/win32/graphic_engine.h"
 
@@ -17,6 +18,12 @@ std::wstring ControlCaption(HWND control) {
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], length + 1)));
   return text;
+}
+
+std::optional<uint32_t> ControlFontColour(HWND control) {
+  COLORREF colour = 0;
+  if (!forms::ControlFontColor(control, &colour)) return std::nullopt;
+  return colour;
 }
 
 HFONT ControlFont(HWND control) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "skin/core/geometry.h"
@@ -15,6 +17,8 @@ Size ControlSize(HWND control);
 std::wstring ControlCaption(HWND control);
 // The control's font; the system font when it has none (as the control itself then draws).
 HFONT ControlFont(HWND control);
+// The colour of the control's own font, when its form gave it one.
+std::optional<uint32_t> ControlFontColour(HWND control);
 Size TextSize(HDC dc, const std::wstring& text);
 
 // Ends a paint: the work bitmap onto the control at (0, 0, its size) by the output mode digit;

@@ -101,7 +101,8 @@ void VButton::Paint() {
   if (SkinDrawsCaption(caption, context_->engine->SlotName(tag.slot), assignedName_)) {
     SelectionGuard font(work.get(), ControlFont(control_));
     SetBkMode(work.get(), TRANSPARENT);
-    SetTextColor(work.get(), choice.textColour.value_or(GetSysColor(COLOR_BTNTEXT)));
+    SetTextColor(work.get(),
+                 CaptionColour(choice.textColour, ControlFontColour(control_), GetSysColor(COLOR_BTNTEXT)));
     const Point at = ButtonCaptionOrigin(size, TextSize(work.get(), caption), pointer_.pressed);
     GraphicEngine::DrawAnsiText(work.get(), caption, at.x, at.y);
   }

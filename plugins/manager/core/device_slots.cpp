@@ -12,7 +12,10 @@ int Index(int slot) { return std::clamp(slot, 1, kSlots) - 1; }
 
 }  // namespace
 
+bool SlotUnread(int32_t id) { return id == host::kUnreadSlot; }
+
 bool SlotEmpty(int32_t id) {
+  if (SlotUnread(id)) return false;
   const uint32_t bits = static_cast<uint32_t>(id) & kIdBits;
   return bits == 0 || bits == 0x6EEEE || bits == 0x7FFFF;
 }
@@ -60,7 +63,7 @@ std::wstring IdText(int32_t id) { return framework::IntToHexText(static_cast<uin
 void CompactSlots(host::TPairedDeviceTable& table, Kind kind, int activeCount) {
   const int last = std::clamp(activeCount, 1, kSlots);
   for (int i = 1; i < last; ++i) {
-    if (!SlotEmpty(SlotId(table, kind, i))) continue;
+    if (!SlotEmpty(SlotId(table, kind, i)) || SlotUnread(SlotId(table, kind, i + 1))) continue;
     SlotId(table, kind, i) = SlotId(table, kind, i + 1);
     std::copy(SlotName(table, kind, i + 1), SlotName(table, kind, i + 1) + kNameUnits, SlotName(table, kind, i));
     EmptySlot(table, kind, i + 1);

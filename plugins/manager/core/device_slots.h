@@ -18,8 +18,10 @@ constexpr int kNameUnits = host::kDeviceNameUnits;  // 15 characters and a termi
 enum class Kind { kMouse, kKeyboard };
 
 // Empty when bits 0-18 are 0, 0x6EEEE (erased flash pattern of the receiver) or 0x7FFFF; the
-// disabled bit and the bits above 18 do not matter.
+// disabled bit and the bits above 18 do not matter. A slot that could not be read is not empty.
 bool SlotEmpty(int32_t id);
+// The host could not read the slot (host::kUnreadSlot): what it holds is unknown and stays so.
+bool SlotUnread(int32_t id);
 bool SlotDisabled(int32_t id);
 
 // Slot 1..5 of a kind, as a reference into the table.
@@ -41,7 +43,8 @@ std::wstring IdText(int32_t id);
 // Moves the devices of the shown slots 1..activeCount up over an emptied slot, one pass: the
 // emptied slot goes to the end of the shown list, the order of the others stays. Slots above the
 // active count are not touched: they are not shown, and moving them would change devices the user
-// cannot see.
+// cannot see. Nor is a slot that could not be read: a device may sit there, so nothing moves into
+// it or out of it.
 void CompactSlots(host::TPairedDeviceTable& table, Kind kind, int activeCount);
 
 // True when the display mode differs, or any identifier word (the disabled bit included) or any

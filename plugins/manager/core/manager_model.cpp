@@ -20,7 +20,11 @@ Rows Display(const host::TPairedDeviceTable& table, int activeCount, const Manag
       SlotRow& row = rows.Of(kind)[slot - 1];
       const int32_t id = SlotId(table, kind, slot);
       row.id = texts.noDevice;
-      if (slot <= activeCount && !SlotEmpty(id)) {
+      if (slot <= activeCount && SlotUnread(id)) {
+        // Not "No device": the user must not take it for a free slot.
+        row.unread = true;
+        row.id = texts.unreadSlot;
+      } else if (slot <= activeCount && !SlotEmpty(id)) {
         row.boxVisible = true;
         row.checked = !SlotDisabled(id);
         row.statusVisible = true;
@@ -39,6 +43,7 @@ void Collect(const Rows& rows, int activeCount, const std::wstring& noDeviceText
   for (Kind kind : kKinds) {
     for (int slot = 1; slot <= std::min(activeCount, kSlots); ++slot) {
       const SlotRow& row = rows.Of(kind)[slot - 1];
+      if (row.unread) continue;
       if (row.id.empty() || row.id == noDeviceText) {
         EmptySlot(table, kind, slot);
         continue;
@@ -55,8 +60,10 @@ ManagerModel::ManagerModel(contract::TCorvilManagerParams* params, ManagerPorts 
                            int activeCount)
     : params_(params), ports_(std::move(ports)), texts_(std::move(texts)),
       activeCount_(std::clamp(activeCount, 1, kSlots)) {
-  const int receivers = std::max(1, params_->receiverCount);
-  selected_ = std::clamp(params_->selectedReceiver, 0, receivers - 1);
+  // The record comes from another module: its receiver fields index tables, so they are bounded
+  // before anything uses them.
+  receivers_ = std::clamp(params_->receiverCount, 1, kMaxReceivers);
+  selected_ = std::clamp(params_->selectedReceiver, 0, receivers_ - 1);
   currentTable_ = params_->tables[0];
   openingTable_ = params_->tables[0];
   current_.displayMode = opening_.displayMode = params_->displayMode;
@@ -76,7 +83,12 @@ void ManagerModel::Redisplay() { rows_ = Display(ShownTable(), activeCount_, tex
 
 void ManagerModel::CollectShown() { Collect(rows_, activeCount_, texts_.noDevice, ShownTable()); }
 
+void ManagerModel::ShowRowsNow() const {
+  if (ports_.show) ports_.show(rows_);
+}
+
 bool ManagerModel::SendUpdate() {
+  ShowRowsNow();
   const int32_t answer = ports_.insert ? ports_.insert(&current_, params_) : 0;
   if (answer == contract::kInsertRefused) {
     result_ = kClosedKeeping;
@@ -86,6 +98,12 @@ bool ManagerModel::SendUpdate() {
   current_.displayMode = params_->displayMode;
   currentTable_ = params_->tables[0];
   return true;
+}
+
+bool ManagerModel::Confirmed(const std::wstring& question) {
+  // Closing the dialog, Escape, or a dialog that never showed is not consent: nothing that removes
+  // or switches off a device happens without a Yes the user saw and chose.
+  return ports_.ask && ports_.ask(question) == kYes;
 }
 
 int ManagerModel::CheckedCount(Kind kind) const {
@@ -103,6 +121,7 @@ void ManagerModel::MouseBoxClicked(int slot, bool checkedNow) {
   if (CheckedCount(Kind::kMouse) == 0) {
     // The last mouse that works stays on: without it the user could not click any more.
     rows_.mice[slot - 1].checked = true;
+    ShowRowsNow();
     if (ports_.inform) ports_.inform(texts_.mouseAtLeastOne);
     return;
   }
@@ -114,10 +133,8 @@ void ManagerModel::KeyboardBoxClicked(int slot, bool checkedNow) {
   if (!shown_ || closeRequested_ || !ValidSlot(slot)) return;
   rows_.keyboards[slot - 1].checked = checkedNow;
   if (CheckedCount(Kind::kKeyboard) == 0) {
-    const int32_t answer = ports_.ask ? ports_.ask(texts_.keyboardDisableYesNo) : kNotAsked;
-    // 1 keeps the box clear; another answer ticks it again; no answer leaves it as the user set it.
-    // A question that could not be asked at all is not a yes: the last keyboard stays on.
-    if ((answer >= 0 && answer != 1) || answer == kNotAsked) rows_.keyboards[slot - 1].checked = true;
+    // Only a Yes keeps the box clear: a closed, escaped or missing dialog leaves the keyboard on.
+    if (!Confirmed(texts_.keyboardDisableYesNo)) rows_.keyboards[slot - 1].checked = true;
   }
   CollectShown();
   SendUpdate();
@@ -136,9 +153,7 @@ void ManagerModel::RemoveClicked(Kind kind, int slot) {
       return;
     }
   }
-  const int32_t answer =
-      ports_.ask ? ports_.ask(kind == Kind::kMouse ? texts_.mouseRemoveYesNo : texts_.keyboardRemoveYesNo) : kNotAsked;
-  if (answer == 1) Remove(kind, slot);
+  if (Confirmed(kind == Kind::kMouse ? texts_.mouseRemoveYesNo : texts_.keyboardRemoveYesNo)) Remove(kind, slot);
 }
 
 void ManagerModel::Remove(Kind kind, int slot) {
@@ -175,7 +190,7 @@ void ManagerModel::DisplayModeChosen(int32_t mode) {
 
 void ManagerModel::ReceiverChosen(int index) {
   if (!shown_ || closeRequested_) return;
-  selected_ = std::clamp(index, 0, std::max(1, params_->receiverCount) - 1);
+  selected_ = std::clamp(index, 0, receivers_ - 1);
   Redisplay();
 }
 

@@ -20,9 +20,10 @@ struct SlotRow {
   bool statusVisible = false;
   std::wstring status;
   bool removeVisible = false;
-  std::wstring id;  // six hexadecimal digits, or the empty-slot text
+  std::wstring id;  // six hexadecimal digits, the empty-slot text, or the unread-slot text
   bool nameVisible = false;
   std::wstring name;
+  bool unread = false;  // the host could not read this slot: shown as such, never collected
 };
 
 struct Rows {
@@ -36,6 +37,7 @@ struct Rows {
 struct ManagerTexts {
   std::wstring noDevice = L"No device";  // lb_NoDeviceString
   std::wstring present = L"Enabled";     // lb_ActivateDevice
+  std::wstring unreadSlot = L"Not readable";
   std::wstring mouseAtLeastOne;
   std::wstring keyboardDisableYesNo;
   std::wstring mouseRemoveYesNo;
@@ -48,7 +50,8 @@ Rows Display(const host::TPairedDeviceTable& table, int activeCount, const Manag
 
 // The rows read back into `table`. Slots of the shown rows take the identifier label (with the
 // disabled bit when the box is clear) and the name, or become empty; slots above the active count
-// keep exactly what they hold, so devices the window does not show are never unpaired.
+// keep exactly what they hold, so devices the window does not show are never unpaired; so do slots
+// the host could not read.
 void Collect(const Rows& rows, int activeCount, const std::wstring& noDeviceText, host::TPairedDeviceTable& table);
 
 // How the window reaches the host and the dialogs.
@@ -63,10 +66,18 @@ struct ManagerPorts {
   std::function<int32_t(const std::wstring& question)> ask;
   // Querent: true with *text replaced when the user accepted; false leaves *text.
   std::function<bool(const std::wstring& prompt, std::wstring* text, int maxLength)> edit;
+  // The window mirrors the rows now: before the host starts working and before a message, so the
+  // user never looks at a state the model has already left.
+  std::function<void(const Rows& rows)> show;
 };
+
+// The receivers a manager record may describe.
+constexpr int kMaxReceivers = 5;
 
 // The question dialog could not be shown: no answer, and nothing the question guards may change.
 constexpr int32_t kNotAsked = INT32_MIN;
+// The one answer that lets a question's action happen.
+constexpr int32_t kYes = 1;
 
 // Results of the manager's entry.
 constexpr int32_t kClosedOtherwise = 0;
@@ -88,6 +99,8 @@ class ManagerModel {
   const Rows& CurrentRows() const { return rows_; }
   int ActiveCount() const { return activeCount_; }
   int SelectedReceiver() const { return selected_; }
+  // The record's receiver count, bounded to 1..kMaxReceivers.
+  int ReceiverCount() const { return receivers_; }
   int32_t DisplayMode() const { return params_->displayMode; }
 
   // The user's actions. The window applies CurrentRows() afterwards and closes when CloseRequested().
@@ -111,16 +124,20 @@ class ManagerModel {
  private:
   host::TPairedDeviceTable& ShownTable();
   void Redisplay();
+  void ShowRowsNow() const;
   void CollectShown();
   // Sends the host's block with the state it last accepted; refused: result 2, close.
   bool SendUpdate();
   void Remove(Kind kind, int slot);
+  // Asks before a device is removed or switched off; true only for an explicit Yes.
+  bool Confirmed(const std::wstring& question);
   int CheckedCount(Kind kind) const;
 
   contract::TCorvilManagerParams* params_;
   ManagerPorts ports_;
   ManagerTexts texts_;
   int activeCount_;
+  int receivers_ = 1;
   int selected_ = 0;
   Rows rows_;
   bool shown_ = false;

@@ -97,4 +97,10 @@ int Step4ExitTag(bool optionsOn) { return optionsOn ? kExitTag : kDoneTag; }
 
 std::wstring DeviceIdText(uint32_t deviceId) { return framework::IntToHexText(deviceId & kDeviceIdMask, 6); }
 
+std::wstring Step4DefaultName(const char16_t* units, size_t count, const std::wstring& languageDefault) {
+  std::wstring stored;
+  for (size_t i = 0; units != nullptr && i < count && units[i] != 0; ++i) stored += static_cast<wchar_t>(units[i]);
+  return stored.empty() ? languageDefault : stored;
+}
+
 }  // namespace wizard

@@ -2,6 +2,7 @@
 // the suffixes that select type-specific texts, step 1's preselection and choice, step 3's answer,
 // and which controls step 4 shows.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -69,6 +70,11 @@ struct Step4Visibility {
 Step4Visibility Step4VisibilityFor(bool optionsOn, int32_t deviceType, const std::wstring& showType);
 // The skin tag of bt_Exit: the exit picture with the options, the done picture without.
 int Step4ExitTag(bool optionsOn);
+
+// Step 4's name field: the name the host already keeps for the device that reported (it puts it
+// into the record's name when the device reports), else the language's default name. `units` is
+// the record's name field (zero-terminated within `count`), or null.
+std::wstring Step4DefaultName(const char16_t* units, size_t count, const std::wstring& languageDefault);
 
 // The device identifier as shown: 19 bits, six upper-case hexadecimal digits.
 std::wstring DeviceIdText(uint32_t deviceId);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "host/main/host_controller.h"
 #include "host/main/host_texts.h"
+#include "host/main/single_copy.h"
 #include "receiver/config_slots.h"
 #include "receiver/receiver_protocol.h"
 #include "tests/unit/host/receiver_fixture.h"
@@ -310,6 +312,32 @@ TEST_F(HostControllerTest, AStoreThatDoesNotVerifyIsToldAfterTheWizard) {
   view.wizardResults = {3};
   controller->NewPairing();
   EXPECT_EQ(std::vector<std::wstring>{L"<DeviceNotStored>"}, view.shown);
+  EXPECT_FALSE(receiver->InPairingMode()) << "the wizard sends no stop after a failed store";
+}
+
+TEST_F(HostControllerTest, AFailedStoreFollowedByAGoodOneIsNotReported) {
+  scenario.generation = 104;
+  sim::ScriptedDevice keyboard;
+  keyboard.kind = sim::DeviceKind::kKeyboard;
+  keyboard.id = 0x12345;
+  sim::ScriptedDevice mouse;
+  mouse.id = 0x2BCDE;
+  mouse.session = 2;
+  scenario.devices = {keyboard, mouse};
+  scenario.stuckWords.push_back(
+      static_cast<uint16_t>(0x2700 + host::SlotFirstWord(host::SlotKind::kKeyboard, 0) + 1));
+  Start();
+  view.onWizard = [this](contract::WizardParams*) {
+    Send(kMessages.pairStart);
+    EXPECT_EQ(0, Send(kMessages.pairGetId, 0x99));
+    Send(kMessages.pairStart);  // the user tries again
+    EXPECT_EQ(1, Send(kMessages.pairGetId, 0x99));
+    Send(kMessages.pairStop);
+  };
+  view.wizardResults = {3};
+  controller->NewPairing();
+  EXPECT_TRUE(view.shown.empty());
+  EXPECT_EQ(0x2BCDE, controller->Quarn().ReadMouseSlot(0) & 0x7FFFF);
 }
 
 TEST_F(HostControllerTest, AFullListNamesTheDeviceThatWasReplaced) {
@@ -434,6 +462,102 @@ TEST(DeviceCode, SixUpperCaseDigitsOfNineteenBits) {
 namespace hosttest {
 namespace {
 
+// The names file in memory: what the host reads and writes across openings of the manager.
+struct MemoryFiles {
+  std::map<std::wstring, std::string> files;
+  host::NameFileOps Ops() {
+    host::NameFileOps ops;
+    ops.read = [this](const std::wstring& path, std::string* bytes) {
+      auto found = files.find(path);
+      if (found == files.end()) return false;
+      *bytes = found->second;
+      return true;
+    };
+    ops.write = [this](const std::wstring& path, const std::string& bytes) {
+      ++writes;
+      if (!writable) return false;
+      files[path] = bytes;
+      return true;
+    };
+    ops.replace = [this](const std::wstring& from, const std::wstring& to) {
+      files[to] = files[from];
+      files.erase(from);
+      return true;
+    };
+    ops.remove = [this](const std::wstring& path) { files.erase(path); };
+    ops.makeFolder = [](const std::wstring&) { return true; };
+    return ops;
+  }
+  bool writable = true;
+  int writes = 0;
+};
+
+constexpr wchar_t kNameFolder[] = L"C:\\Users\\me\\Tandra\\";
+
+void SetWizardName(contract::WizardParams* record, const std::u16string& name) {
+  std::fill(std::begin(record->deviceName), std::end(record->deviceName), u'\0');
+  std::copy(name.begin(), name.end(), record->deviceName);
+}
+
+// The user chose a mouse in step 1, but a keyboard answered; its name was stored before.
+class ReportedNameTest : public HostControllerTest {
+ protected:
+  void SetUp() override {
+    scenario.generation = 104;
+    sim::ScriptedDevice keyboard;
+    keyboard.kind = sim::DeviceKind::kKeyboard;
+    keyboard.id = 0x2BCDE;
+    scenario.devices.push_back(keyboard);
+    Start();
+    host::DeviceNames stored(files.Ops(), kNameFolder);
+    stored.SetName(host::DeviceKind::kKeyboard, 0x2BCDE, L"Old keys");
+    ASSERT_TRUE(stored.Save());
+    files.writes = 0;
+    controller->SetNameStore(files.Ops(), kNameFolder);
+    view.wizardResults = {1};
+  }
+  // One wizard run that pairs and then leaves with the record's name as `step4` leaves it.
+  void PairAndLeave(const std::function<void(contract::WizardParams*)>& step4) {
+    view.onWizard = [this, step4](contract::WizardParams* record) {
+      record->deviceType = contract::kMouse;
+      Send(kMessages.pairStart);
+      Send(kMessages.pairGetId, 0x99);
+      Send(kMessages.pairStop);
+      offered = std::u16string(record->deviceName);
+      step4(record);
+    };
+    controller->NewPairing();
+  }
+  std::wstring Stored(host::DeviceKind kind) {
+    return host::DeviceNames(files.Ops(), kNameFolder).Name(kind, 0x2BCDE);
+  }
+
+  MemoryFiles files;
+  std::u16string offered;
+};
+
+TEST_F(ReportedNameTest, LeavingWithoutANameKeepsTheStoredOneAndWritesNothing) {
+  PairAndLeave([](contract::WizardParams*) {});  // Close in step 3 or 4
+  EXPECT_EQ(u"Old keys", offered) << "step 4 offers the stored name";
+  EXPECT_EQ(L"Old keys", Stored(host::DeviceKind::kKeyboard));
+  PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u""); });
+  EXPECT_EQ(L"Old keys", Stored(host::DeviceKind::kKeyboard));
+  EXPECT_EQ(0, files.writes);
+  EXPECT_TRUE(view.shown.empty());
+}
+
+TEST_F(ReportedNameTest, ANewNameGoesWithTheKindThatReported) {
+  PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u"Desk keys"); });
+  EXPECT_EQ(L"Desk keys", Stored(host::DeviceKind::kKeyboard));
+  EXPECT_EQ(L"", Stored(host::DeviceKind::kMouse));
+}
+
+TEST_F(ReportedNameTest, ANamesFileThatCannotBeSavedIsToldOnce) {
+  files.writable = false;
+  PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u"Desk keys"); });
+  EXPECT_EQ(std::vector<std::wstring>{L"<NamesNotSaved>"}, view.shown);
+}
+
 TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   scenario.generation = 104;
   sim::ScriptedDevice keyboard;
@@ -441,8 +565,8 @@ TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   keyboard.id = 0x2BCDE;
   scenario.devices.push_back(keyboard);
   Start();
-  receivertest::MemoryFiles files;
-  controller->SetNameStore(files.Ops(), L"C:\\Users\\me\\Tandra\\");
+  MemoryFiles files;
+  controller->SetNameStore(files.Ops(), kNameFolder);
 
   // The wizard pairs the keyboard and names it.
   view.onWizard = [this](contract::WizardParams* record) {
@@ -476,6 +600,26 @@ TEST_F(HostControllerTest, NamesOutliveTheManagerAndComeFromTheWizard) {
   controller->OpenManager();
   EXPECT_EQ(std::u16string(u"Desk keys"),
             std::u16string(reinterpret_cast<const char16_t*>(view.managerTables[0].keyboardNames[0])));
+}
+
+}  // namespace
+}  // namespace hosttest
+
+namespace hosttest {
+namespace {
+
+TEST(SingleCopy, AMutexThatExistsOrIsDeniedMeansAnotherCopy) {
+  struct Case {
+    bool created;
+    uint32_t lastError;
+    bool another;
+  } cases[] = {{true, 0, false},
+               {true, host::kErrorAlreadyExists, true},
+               {false, host::kErrorAccessDenied, true},  // the first copy runs elevated
+               {false, 8, false}};                       // out of memory: run anyway
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.another, host::AnotherCopyRuns(c.created, c.lastError)) << c.created << " " << c.lastError;
+  }
 }
 
 }  // namespace

@@ -153,7 +153,7 @@ TEST_F(ReceiverOperationsTest, DeviceListReadsEverySlotWithEmptyNames) {
   std::memset(&list, 0x55, sizeof list);
   host::ReadDeviceList(quarn, &list);
   EXPECT_EQ(0x51234, list.mouseIds[0]);
-  EXPECT_EQ(-1, list.mouseIds[1]);
+  EXPECT_EQ(0xFFFFFF, list.mouseIds[1]) << "an erased slot is free, not unreadable";
   EXPECT_EQ(0x80ABCD, list.keyboardIds[4]);
   EXPECT_EQ(0, list.mouseNames[0][0]);
   EXPECT_EQ(0, list.keyboardNames[4][15]);
@@ -181,9 +181,8 @@ TEST_F(ReceiverOperationsTest, ChangedListRewritesOnlyTheIdentifierWords) {
   TPairedDeviceTable after = before;
   after.mouseIds[0] = static_cast<int32_t>(kMouse | 0x800000);  // disabled
   after.keyboardIds[2] = 0x2BCDE;
-  // Free slots (-1) are written back as 0x00FF, 0xFFFF: still the free value 0xFFFFFF.
+  // The slots nobody changed keep their words exactly (erased 0xFFFF, 0xFFFF).
   std::vector<uint16_t> expected = Page();
-  for (int k : {32, 40, 48, 56, 116, 64, 80, 88}) expected[k] = 0x00FF;
   expected[114] = 0x0085;
   expected[72] = 0x0002;
   expected[73] = 0xBCDE;
@@ -191,6 +190,36 @@ TEST_F(ReceiverOperationsTest, ChangedListRewritesOnlyTheIdentifierWords) {
   ASSERT_TRUE(host::UpdateDeviceList(quarn, before, after, RecordWaits()));
   EXPECT_EQ(expected, Page());
   EXPECT_EQ((std::vector<uint32_t>{100, 100}), waits);
+}
+
+TEST_F(ReceiverOperationsTest, AReceiverThatDoesNotAnswerGivesUnreadSlotsNotFreeOnes) {
+  Connect();
+  receiver->Unplug();
+  TPairedDeviceTable list{};
+  host::ReadDeviceList(quarn, &list);
+  for (int n = 0; n < 5; ++n) {
+    EXPECT_EQ(host::kUnreadSlot, list.mouseIds[n]);
+    EXPECT_EQ(host::kUnreadSlot, list.keyboardIds[n]);
+  }
+}
+
+// The manager got mouse slot 1 as unreadable and the user changed a keyboard: the device in mouse
+// slot 1 must stay paired, and every slot the user did not change keeps the words read now.
+TEST_F(ReceiverOperationsTest, AChangedListWritesOnlyTheChangedSlotsIntoThePageReadNow) {
+  Connect();
+  SetSlot(32, 0x11111);
+  SetSlot(116, 0x2BCDE);
+  TPairedDeviceTable before;
+  host::ReadDeviceList(quarn, &before);
+  before.mouseIds[1] = host::kUnreadSlot;
+  TPairedDeviceTable after = before;
+  after.keyboardIds[0] = 0x2BCDE | 0x800000;
+  SetSlot(40, 0x33333);  // paired by someone else since the list was read
+  std::vector<uint16_t> expected = Page();
+  expected[116] = 0x0082;
+
+  ASSERT_TRUE(host::UpdateDeviceList(quarn, before, after, RecordWaits()));
+  EXPECT_EQ(expected, Page());
 }
 
 TEST_F(ReceiverOperationsTest, UnreadablePageEndsTheStoreBeforeAnythingIsWritten) {

@@ -1,6 +1,7 @@
 // The manager's table logic and its actions, with a recording host and scripted dialogs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -49,9 +50,14 @@ class ManagerModelTest : public testing::Test {
     manager::ManagerPorts ports;
     ports.insert = [this](contract::TCorvilManagerParams* accepted, contract::TCorvilManagerParams* wanted) {
       inserts.push_back({*accepted->tables, *wanted->tables, accepted->displayMode, wanted->displayMode});
+      onScreenAtInsert.push_back(onScreen);
       return hostAnswer;
     };
-    ports.inform = [this](const std::wstring& text) { informed.push_back(text); };
+    ports.inform = [this](const std::wstring& text) {
+      informed.push_back(text);
+      onScreenAtInform.push_back(onScreen);
+    };
+    ports.show = [this](const manager::Rows& rows) { onScreen = rows; };
     ports.ask = [this](const std::wstring& question) {
       asked.push_back(question);
       return answer;
@@ -74,10 +80,13 @@ class ManagerModelTest : public testing::Test {
   }
 
   host::TPairedDeviceTable table;
+  std::array<host::TPairedDeviceTable, manager::kMaxReceivers> receiverTables{};
   contract::TCorvilManagerParams params{};
   std::unique_ptr<ManagerModel> model;
   std::vector<Insert> inserts;
   std::vector<std::wstring> informed, asked;
+  manager::Rows onScreen;  // what the window shows
+  std::vector<manager::Rows> onScreenAtInsert, onScreenAtInform;
   int32_t hostAnswer = 0;
   int32_t answer = 1;
   bool accept = true;
@@ -86,10 +95,10 @@ class ManagerModelTest : public testing::Test {
 };
 
 TEST(DeviceSlots, EmptinessLooksAtBitsZeroToEighteenOnly) {
-  for (int32_t id : {0, 0x6EEEE, 0x7FFFF, 0x86EEEE, 0x800000, 0xFFFFFF, -1, 0x87FFFF, 0x100000}) {
+  for (int32_t id : {0, 0x6EEEE, 0x7FFFF, 0x86EEEE, 0x800000, 0xFFFFFF, 0x87FFFF, 0x100000}) {
     EXPECT_TRUE(manager::SlotEmpty(id)) << std::hex << id;
   }
-  for (int32_t id : {0x51234, 0x851234, 0x6EEEF, 0x1}) EXPECT_FALSE(manager::SlotEmpty(id)) << std::hex << id;
+  for (int32_t id : {0x51234, 0x851234, 0x6EEEF, 0x1, host::kUnreadSlot}) EXPECT_FALSE(manager::SlotEmpty(id)) << std::hex << id;
 }
 
 TEST(DeviceSlots, NamesKeepFifteenCharactersAndCompareWhole) {
@@ -178,6 +187,57 @@ TEST_F(ManagerModelTest, RemovalNeedsAYes) {
   }
 }
 
+TEST_F(ManagerModelTest, AnUnreadSlotIsShownAsSuchAndSurvivesEveryChange) {
+  Put(table, Kind::kMouse, 1, kD1, L"D1");
+  Put(table, Kind::kMouse, 2, kD2, L"D2");
+  manager::SlotId(table, Kind::kMouse, 3) = host::kUnreadSlot;
+  Put(table, Kind::kMouse, 4, kD3, L"D3");
+  Put(table, Kind::kKeyboard, 1, kK1, L"K1");
+  Open();
+  const manager::SlotRow& unread = model->CurrentRows().mice[2];
+  EXPECT_EQ(L"Not readable", unread.id);
+  EXPECT_FALSE(unread.boxVisible || unread.removeVisible || unread.nameVisible);
+  model->RemoveClicked(Kind::kMouse, 2);
+  model->KeyboardBoxClicked(1, true);
+  ASSERT_EQ(2u, inserts.size());
+  for (const Insert& insert : inserts) {
+    EXPECT_EQ(host::kUnreadSlot, insert.wanted.mouseIds[2]) << "nothing moves into or out of it";
+    EXPECT_EQ(kD3, insert.wanted.mouseIds[3]);
+  }
+  EXPECT_EQ(manager::kEmptySlot, inserts[0].wanted.mouseIds[1]);
+}
+
+TEST_F(ManagerModelTest, TheWindowShowsTheNewStateBeforeTheHostWorksOrAMessageShows) {
+  Put(table, Kind::kMouse, 1, kD1, L"D1");
+  Put(table, Kind::kMouse, 2, kD2, L"D2");
+  Open().RemoveClicked(Kind::kMouse, 1);
+  ASSERT_EQ(1u, onScreenAtInsert.size());
+  EXPECT_EQ(manager::IdText(kD2), onScreenAtInsert[0].mice[0].id) << "the removed mouse is gone already";
+  EXPECT_FALSE(onScreenAtInsert[0].mice[1].boxVisible);
+
+  model->MouseBoxClicked(1, false);
+  ASSERT_EQ(1u, onScreenAtInform.size());
+  EXPECT_TRUE(onScreenAtInform[0].mice[0].checked) << "ticked again before the message";
+}
+
+TEST_F(ManagerModelTest, ReceiverFieldsAreBoundedBeforeUse) {
+  receiverTables.fill(table);
+  params.tables = receiverTables.data();
+  struct Case {
+    int32_t count, selected;
+    int boundedCount, boundedSelected;
+  } cases[] = {{9, 7, 5, 4}, {0, -2, 1, 0}, {-5, 3, 1, 0}, {3, 2, 3, 2}};
+  for (const Case& c : cases) {
+    params.receiverCount = c.count;
+    params.selectedReceiver = c.selected;
+    Open();
+    EXPECT_EQ(c.boundedCount, model->ReceiverCount()) << c.count;
+    EXPECT_EQ(c.boundedSelected, model->SelectedReceiver()) << c.selected;
+    model->ReceiverChosen(100);
+    EXPECT_EQ(c.boundedCount - 1, model->SelectedReceiver());
+  }
+}
+
 TEST_F(ManagerModelTest, DevicesAboveTheActiveCountSurviveEveryChange) {
   Put(table, Kind::kMouse, 1, kD1, L"D1");
   Put(table, Kind::kMouse, 2, kD2, L"D2");
@@ -263,14 +323,14 @@ TEST_F(ManagerModelTest, ThreeChangesThenCancelRestoreTheOpeningStateInOneUpdate
   EXPECT_EQ(manager::kRestored, model->Result());
 }
 
-TEST_F(ManagerModelTest, TheLastKeyboardAsksAndEachAnswerDecidesTheBox) {
+TEST_F(ManagerModelTest, TheLastKeyboardGoesOffOnlyOnAnExplicitYes) {
   Put(table, Kind::kMouse, 1, kD1, L"D1");
   Put(table, Kind::kKeyboard, 1, kK1, L"K1");
   const int32_t disabled = kK1 | static_cast<int32_t>(manager::kDisabledBit);
   struct Case {
     int32_t answer;
     int32_t sent;
-  } cases[] = {{1, disabled}, {0, kK1}, {-1, disabled}, {manager::kNotAsked, kK1}};
+  } cases[] = {{1, disabled}, {0, kK1}, {2, kK1}, {-1, kK1}, {-2, kK1}, {manager::kNotAsked, kK1}};
   for (const Case& c : cases) {
     table.keyboardIds[0] = kK1;
     inserts.clear();

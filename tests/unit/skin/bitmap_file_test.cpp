@@ -92,6 +92,19 @@ TEST(BitmapFile, RejectsImpossibleHeaders) {
   EXPECT_FALSE(ParseBitmapFile(b).has_value());
 }
 
+TEST(BitmapFile, RunLengthDataMustHoldTheSizeItsHeaderStates) {
+  std::string rle = InfoBitmap(4, 4, 8);  // 16 bytes after the colour table
+  Put32(rle, 30, 1);
+  const struct {
+    uint32_t imageSize;
+    bool accepted;
+  } cases[] = {{16, true}, {2, true}, {17, false}, {0, false}, {0x7FFFFFFF, false}};
+  for (const auto& c : cases) {
+    Put32(rle, 34, c.imageSize);
+    EXPECT_EQ(c.accepted, ParseBitmapFile(rle).has_value()) << c.imageSize;
+  }
+}
+
 TEST(BitmapFile, AcceptsCoreHeaderAndBitFields) {
   std::string core(14 + 12 + 4 * 2 * 3, '\0');  // 2 x 2, 24 bits: rows of 8 bytes after padding
   core[0] = 'B';

@@ -48,6 +48,13 @@ TEST(CaptionLayout, ButtonCaptionCentresTowardZeroAndShiftsOnlyWhenPressed) {
   EXPECT_EQ(ButtonCaptionOrigin({10, 10}, {13, 13}, false), (Point{-1, -1}));
 }
 
+TEST(CaptionLayout, WithoutASkinTextColourTheCaptionKeepsTheFontColour) {
+  constexpr uint32_t kSystem = 0x000000, kFont = 0xFFFFFF, kSkin = 0x99A8AC;
+  EXPECT_EQ(kFont, CaptionColour(std::nullopt, kFont, kSystem));
+  EXPECT_EQ(kSkin, CaptionColour(kSkin, kFont, kSystem));
+  EXPECT_EQ(kSystem, CaptionColour(std::nullopt, std::nullopt, kSystem));
+}
+
 TEST(CaptionLayout, CheckCaptionStartsAThirdOfTheWholeBitmapIn) {
   // 52-pixel four-cell bitmap: 52 / 3 + 5 = 22, not a third of one cell.
   EXPECT_EQ(CheckCaptionRect(52, 17, {40, 13}), (Rect{22, 2, 62, 15}));

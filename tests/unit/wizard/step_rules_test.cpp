@@ -124,3 +124,11 @@ TEST(WizardStep4, DeviceIdKeepsNineteenBitsInSixDigits) {
   EXPECT_EQ(L"012345", DeviceIdText(0x12345));
   EXPECT_EQ(L"07FFFF", DeviceIdText(0xFFFFFFFF));
 }
+
+TEST(WizardStep4, AStoredNameIsOfferedBeforeTheLanguageDefault) {
+  const char16_t stored[16] = u"Desk keys";
+  const char16_t none[16] = {};
+  EXPECT_EQ(L"Desk keys", Step4DefaultName(stored, 16, L"Mouse"));
+  EXPECT_EQ(L"Mouse", Step4DefaultName(none, 16, L"Mouse"));
+  EXPECT_EQ(L"Mouse", Step4DefaultName(nullptr, 16, L"Mouse"));
+}

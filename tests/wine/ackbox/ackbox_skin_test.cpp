@@ -2,6 +2,7 @@
 // named and answers a real click, whatever became of its skin bitmap or the background.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "tests/wine/ackbox/forms_tree.h"
 #include "tests/wine/driver/accessible_names.h"
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/files.h"
 #include "tests/wine/driver/pointer_input.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/driver/skin_damage.h"
@@ -144,6 +146,46 @@ TEST(DamagedAckboxBackground, FormKeepsItsDesignSizeUnshapedAndItsButtonsWork) {
     EXPECT_FALSE(shaped) << what;
     EXPECT_TRUE(ok.shaped) << what << ": the buttons stay skinned";
   }
+}
+
+// A plain 24-bit picture of one colour.
+std::string PlainBitmap(int width, int height) {
+  const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) / 4 * 4;
+  std::string b(54 + stride * height, '\0');
+  const auto put32 = [&b](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, static_cast<uint32_t>(b.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(width));
+  put32(22, static_cast<uint32_t>(height));
+  b[26] = 1;
+  b[28] = 24;
+  std::fill(b.begin() + 54, b.end(), '\xF0');
+  return b;
+}
+
+TEST(SmallerAckboxBackground, IsKeptWhenTheControlsAreLaidOutInsideIt) {
+  const FormsTree tree(L"smaller-background");
+  ASSERT_TRUE(driver::WriteFileBytes(tree.EnglishBitmap(L"Ackbox_Background.bmp"), PlainBitmap(270, 140)));
+  // The layout file moves the close button inside the narrower picture.
+  const std::wstring layout = L"\xFEFF[English]\r\nbt_WindowClose->Position=rectwh,240,15,21,19\r\n";
+  ASSERT_TRUE(driver::WriteFileBytes(tree.PluginFolder() + L"UI.txt",
+                                     std::string(reinterpret_cast<const char*>(layout.data()),
+                                                 layout.size() * sizeof(wchar_t))));
+  Plugin plugin(tree.PluginPath());
+  SIZE size = {};
+  const DialogRun run = ShowDialog(plugin, kEnglish, kMessage, [&](HWND d) {
+    Sleep(300);
+    size = SizeOf(d);
+    ClickButton(d, L"bt_OK");
+  });
+  EXPECT_EQ(1, run.result);
+  EXPECT_EQ(270, size.cx);
+  EXPECT_EQ(140, size.cy);
 }
 
 TEST(AckboxNames, EveryButtonIsNamedInEnglishAndGerman) {

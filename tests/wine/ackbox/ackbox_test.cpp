@@ -7,6 +7,7 @@
 #include "tests/wine/ackbox/forms_tree.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/screenshot.h"
+#include "tests/wine/driver/teardown_watch.h"
 #include "forms/bitmap.h"
 
 namespace ackbox_test {
@@ -47,6 +48,18 @@ TEST_F(AckboxTest, ReturnsWhichWayTheDialogWasClosed) {
   ExpectClosedBy(ShowOnce(kEnglish, kMessage, [](HWND d) { PostMessageW(d, WM_CLOSE, 0, 0); }), 0);
   // What Alt+F4 turns into.
   ExpectClosedBy(ShowOnce(kEnglish, kMessage, [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }), 0);
+}
+
+// The skin library's hook sits above the dialog's window procedure: it must see the window go.
+TEST_F(AckboxTest, AHookAboveTheDialogSeesItsWindowGo) {
+  HWND dialog = nullptr;
+  ExpectClosedBy(ShowOnce(kEnglish, kMessage, [&](HWND d) {
+                   dialog = d;
+                   driver::WatchTeardown(d);
+                   ClickButton(d, L"bt_OK");
+                 }),
+                 1);
+  EXPECT_TRUE(driver::SawTeardown(dialog));
 }
 
 TEST_F(AckboxTest, ExportsTheFormVariableAndLeavesItAlone) {

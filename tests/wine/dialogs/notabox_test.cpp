@@ -4,6 +4,7 @@
 
 #include "tests/wine/dialogs/calls.h"
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/teardown_watch.h"
 
 namespace dialog_test {
 namespace {
@@ -28,6 +29,16 @@ TEST(Notabox, AnswersYesNoOrNothing) {
   EXPECT_LT(closed.result, 0);
   const DialogRun altF4 = AskNotabox(kEnglish, kQuestion, [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); });
   EXPECT_LT(altF4.result, 0);
+}
+
+TEST(Notabox, AHookAboveTheDialogSeesItsWindowGo) {
+  HWND dialog = nullptr;
+  AskNotabox(kEnglish, kQuestion, [&](HWND d) {
+    dialog = d;
+    driver::WatchTeardown(d);
+    ClickButton(d, L"bt_No");
+  });
+  EXPECT_TRUE(driver::SawTeardown(dialog));
 }
 
 TEST(Notabox, EscapeIsNoAnswerAndEnterAnswersTheFocusedButtonWhichStartsOnNo) {

@@ -6,6 +6,7 @@
 
 #include "tests/wine/dialogs/calls.h"
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/teardown_watch.h"
 
 namespace dialog_test {
 namespace {
@@ -29,6 +30,17 @@ TEST(Querent, OkWritesTheEditedTextBack) {
   EXPECT_EQ(kPrompt, prompt);
   EXPECT_EQ(L"Desk mouse", Get(request.text));
   EXPECT_EQ(14, request.maxLength);
+}
+
+TEST(Querent, AHookAboveTheDialogSeesItsWindowGo) {
+  contract::QuerentRequest request = MakeRequest(kEnglish, kPrompt, L"Mouse", 14);
+  HWND dialog = nullptr;
+  AskQuerent(&request, [&](HWND d) {
+    dialog = d;
+    driver::WatchTeardown(d);
+    ClickButton(d, L"bt_Cancel");
+  });
+  EXPECT_TRUE(driver::SawTeardown(dialog));
 }
 
 TEST(Querent, CancelCloseAndEscapeLeaveTheBlockAsItWas) {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/gdi_count.h"
+#include "tests/wine/driver/teardown_watch.h"
 #include "tests/wine/forms/test_support.h"
 
 namespace {
@@ -189,6 +191,55 @@ TEST(FormWindowProc, AReplacedProcedureSeesItsMessagesAndForwardsTheRest) {
   SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(form->Visible());
   form.reset();  // destroyed with the replacement still installed
+}
+
+// A module above the form holds a GDI object for it and frees it when it sees the window go, as the
+// skin library does with its bitmaps.
+struct SkinLikeHook {
+  static inline WNDPROC previous = nullptr;
+  static inline HBRUSH held = nullptr;
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY && held != nullptr) {
+      DeleteObject(held);
+      held = nullptr;
+    }
+    return CallWindowProcW(previous, hwnd, message, wParam, lParam);
+  }
+};
+
+void BuildAndTearDown(bool* controlsStood, HWND* window) {
+  auto form = forms::MakeForm<demo::TFDemo>(test::DemoFiles());
+  Replacement::previous = form->ReplaceWindowProc(&Replacement::Proc);  // the form's own replacement
+  SkinLikeHook::held = CreateSolidBrush(RGB(1, 2, 3));
+  SkinLikeHook::previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinLikeHook::Proc)));
+  driver::WatchTeardown(form->Handle());
+  *window = form->Handle();
+  demo::TFDemo& whole = *form;
+  form->OnMessage = [&whole, controlsStood](UINT message, WPARAM, LPARAM, LRESULT*) {
+    // The host's window procedure asks its members here; they must all still be there.
+    if (message == WM_DESTROY) *controlsStood = IsWindow(whole.bt_Click.Handle()) && whole.Components().size() == 18;
+    return false;
+  };
+  form->DestroyHandle();
+  EXPECT_EQ(nullptr, form->Handle());
+  EXPECT_EQ(nullptr, form->bt_Click.Handle());
+  form->DestroyHandle();  // once: a second call finds nothing to do
+}
+
+TEST(FormTeardown, TheWindowGoesWithTheWholeFormAndEveryHookAboveItSeesIt) {
+  bool stood = false;
+  HWND window = nullptr;
+  BuildAndTearDown(&stood, &window);  // warm-up
+  const driver::GdiCounts before = driver::CountGdiObjects();
+  const int windows = driver::CountProcessWindows();
+  stood = false;
+  BuildAndTearDown(&stood, &window);
+  EXPECT_TRUE(stood) << "a message of the teardown reached a half-destroyed form";
+  EXPECT_TRUE(driver::SawTeardown(window));
+  EXPECT_EQ(nullptr, SkinLikeHook::held) << "the hook above the form never saw WM_NCDESTROY";
+  EXPECT_EQ(before.total, driver::CountGdiObjects().total);
+  EXPECT_EQ(windows, driver::CountProcessWindows());
 }
 
 // A control hooked the way the skin hooks it: SetWindowLongPtrW on top of the layer's subclass.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/teardown_watch.h"
 #include "tests/wine/gauge/fake_host.h"
 #include "tests/wine/gauge/gauge_session.h"
 
@@ -114,6 +115,21 @@ TEST_F(GaugeTest, CloseButtonGivesThreeAndTheRecordStaysAsItWas) {
   EXPECT_EQ(3, run.result);
   EXPECT_EQ(0, std::memcmp(&before, &record, sizeof record)) << "the display writes nothing into the record";
   EXPECT_GE(host.Counts().answers, 5);
+}
+
+TEST_F(GaugeTest, AHookAboveTheDisplaySeesItGo) {
+  HostScript script;
+  script.signals = {77};
+  FakeHost host(script);
+  contract::GaugeParams record = HostRecord(host.Handle());
+  HWND window = nullptr;
+  const EntryRun run = CallEntry(library, &record, kDisplayCaption, [&](HWND display) {
+    window = display;
+    driver::WatchTeardown(display);
+    ClickButton(display, L"bt_Close");
+  });
+  EXPECT_EQ(3, run.result);
+  EXPECT_TRUE(driver::SawTeardown(window));
 }
 
 // The averaging window belongs to the library: a display closed in the middle of a window leaves it

@@ -46,7 +46,7 @@ int PairThroughLibrary() {
   host::TPairedDeviceTable list;
   host::ReadDeviceList(quarn, &list);
   Check(list.mouseIds[0] == 0x51234, "mouse 0x51234 in slot 0 of the device list");
-  Check(list.keyboardIds[0] == -1, "no keyboard stored");
+  Check(list.keyboardIds[0] == 0xFFFFFF, "no keyboard stored: the slot reads free, not unreadable");
 
   const HMODULE loaded = GetModuleHandleW(L"DLL_Hidora.dll");
   Check(host::BindDeviceLibrary(nullptr) == 1, "second bind calls Initial again");

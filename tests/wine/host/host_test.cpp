@@ -287,6 +287,32 @@ TEST_F(HostTest, SignalRequestsAreAnsweredUntilTheReceiverIsPulledOut) {
   EXPECT_TRUE(Has(log, "rf removed")) << log;
 }
 
+// The skin library hooks the main window from above; so does the stand-in here. Both must see the
+// window's last message, or the skin keeps its bitmaps.
+TEST_F(HostTest, AHookAboveTheMainWindowSeesItGo) {
+  HostInstallation installation = Install(L"teardown");
+  SetProbe(installation, L"Wavegauge", "WatchHost=1\n");
+  HostRun host(installation);
+  ASSERT_TRUE(host.Started());
+  host.Press(L"bt_OpenWavegauge");
+  ASSERT_TRUE(driver::WaitUntil([&] { return Has(ProbeLog(installation, L"Wavegauge"), "watching host"); }));
+  host.Press(L"bt_Close");
+  EXPECT_EQ(0u, host.ExitCode());
+  EXPECT_TRUE(Has(ProbeLog(installation, L"Wavegauge"), "host window destroyed")) << ProbeLog(installation, L"Wavegauge");
+}
+
+TEST_F(HostTest, WithoutItsBackgroundTheWindowTakesTheSizeOfItsImage) {
+  HostInstallation installation = Install(L"no-background");
+  installation.Remove(L"Data\\Tandra_Technology\\Forms\\CorvilMaintain\\English\\CorvilMain_Background.bmp");
+  HostRun host(installation);
+  ASSERT_TRUE(host.Started());
+  const RECT bounds = driver::WindowRect(host.Window());
+  EXPECT_EQ(375, bounds.right - bounds.left);
+  EXPECT_EQ(345, bounds.bottom - bounds.top);
+  host.Press(L"bt_Close");
+  EXPECT_EQ(0u, host.ExitCode());
+}
+
 TEST_F(HostTest, MainWindowInTheUserLanguage) {
   HostInstallation installation = Install(L"language");
   HostRun host(installation);

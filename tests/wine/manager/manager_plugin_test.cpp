@@ -8,6 +8,7 @@
 #include "plugins/manager/core/device_slots.h"
 #include "plugins/manager/core/manager_model.h"
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/teardown_watch.h"
 #include "tests/wine/manager/fake_host.h"
 #include "tests/wine/manager/manager_drive.h"
 
@@ -97,6 +98,16 @@ TEST_F(ManagerPlugin, ClosingOtherwiseReturnsZeroAndCancelWithoutChangeTwo) {
   EXPECT_EQ(manager::kClosedOtherwise, Open([](HWND f) { PostMessageW(f, WM_CLOSE, 0, 0); }).result);
   EXPECT_EQ(manager::kClosedKeeping, Open([](HWND f) { ClickNow(f, L"bt_Close"); }).result);
   EXPECT_TRUE(host.inserts.empty());
+}
+
+TEST_F(ManagerPlugin, AHookAboveTheWindowSeesItGo) {
+  HWND window = nullptr;
+  Open([&](HWND f) {
+    window = f;
+    driver::WatchTeardown(f);
+    ClickNow(f, L"bt_Close");
+  });
+  EXPECT_TRUE(driver::SawTeardown(window));
 }
 
 TEST_F(ManagerPlugin, ARefusedUpdateClosesTheWindowWithTwo) {

@@ -8,6 +8,7 @@
 
 #include "framework/core/language.h"
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/teardown_watch.h"
 #include "tests/wine/wizard/fake_host.h"
 #include "tests/wine/wizard/wizard_session.h"
 
@@ -120,6 +121,21 @@ TEST_F(WizardTest, PairsAMouseWithASlideSwitchThroughAllFourSteps) {
   EXPECT_EQ(0x2BCDEu, record.deviceId);
   EXPECT_EQ(L"Anna", NameOf(record));
   EXPECT_EQ((std::vector<std::string>{"start", "poll", "poll", "poll", "stop"}), host_.log);
+}
+
+TEST_F(WizardTest, AHookAboveEachStepSeesItsWindowGo) {
+  ScriptMouse(host_, 0x2BCDE);
+  contract::WizardParams record = Record(kMouse);
+  HWND steps[4] = {};
+  const WizardRun run = Run(&record, [&] {
+    for (int step : {1, 2, 3, 4}) {
+      steps[step - 1] = WaitStep(step);
+      driver::WatchTeardown(steps[step - 1]);
+      if (step != 2) Press(steps[step - 1], step == 4 ? L"bt_Exit" : L"bt_NextStep");
+    }
+  });
+  EXPECT_EQ(1, run.result);
+  for (HWND step : steps) EXPECT_TRUE(driver::SawTeardown(step));
 }
 
 TEST_F(WizardTest, AKeyboardAnswerEndsAMouseRunAndTheIdComesFromTheAnswer) {

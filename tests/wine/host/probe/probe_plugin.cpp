@@ -7,6 +7,8 @@
 //   Polls=20
 //   Insert=1        manager: disables mouse slot 0 (bit 23) and sends AM_CorvilManager_Insert
 //   RfRequests=3    signal display: requests until this many answers or AM_DEVICE_REMOVE
+//   WatchHost=1     signal display: stays loaded and hooks the host's main window from above, the
+//                   way the skin library does, logging whether the window's last message reaches it
 #include <windows.h>
 
 #include <cstdint>
@@ -116,6 +118,23 @@ void LogHead(const char* entry, const contract::RecordHead& head) {
       head.hostWindow != 0 ? "set" : "null");
 }
 
+WNDPROC hostPrevious = nullptr;
+
+LRESULT CALLBACK HostWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) Log("host window destroyed");
+  return CallWindowProcW(hostPrevious, window, message, wParam, lParam);
+}
+
+void WatchHost(HWND host) {
+  // The host frees this library after the call; the hook must outlive it.
+  HMODULE pinned = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                     reinterpret_cast<LPCWSTR>(&HostWatch), &pinned);
+  hostPrevious = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostWatch)));
+  Log("watching host");
+}
+
 void RegisterMessages() {
   returnId = RegisterWindowMessageW(contract::kPairReturnId);
   rfInfo = RegisterWindowMessageW(contract::kRfInfo);
@@ -193,6 +212,9 @@ extern "C" int32_t WINAPI return_Wavegauge(contract::GaugeParams* record) {
   RegisterMessages();
   LogHead("gauge", record->head);
   Log("gauge present=%u", record->receiverPresent);
+  if (Setting(L"WatchHost", 0) != 0 && hostPrevious == nullptr) {
+    WatchHost(contract::FromWindowField<HWND>(record->head.hostWindow));
+  }
   const int requests = Setting(L"RfRequests", 0);
   if (requests > 0) {
     HWND window = AnswerWindow();
