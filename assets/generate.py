@@ -33,7 +33,7 @@ FORMS = os.path.join("Data", "Tandra_Technology", "Forms")
 # Forms whose skin also looks in the shared skin folder Forms\\Lustrea\\: those skinned by the skin
 # library (the host, the wizard, the signal display) and the paired-device manager. The dialogs
 # (Ackbox, Notabox, Querent) look in their own folder only.
-SHARED_SKIN_USERS = ()
+SHARED_SKIN_USERS = ("CorvilForm", "CorvilMaintain", "CorvilManager", "Wavegauge")
 GENERATED = None  # the --generated folder while main() runs, for parts that make compiled-in files
 
 
@@ -488,6 +488,9 @@ def main(argv):
     stage_suite_texts(out, stage, langs, texts)
     stage_ui_files(out, stage, langs)
     stage_ackbox(out, stage)
+    # The skin set once for every form that looks in the shared skin folder; their own folders then
+    # keep only what differs from it (see sharing.py).
+    stage_skin_set(out, os.path.join(stage, FORMS, sharing.SHARED_SKIN), langs, texts)
     stage_host(out, stage, langs, texts)
     stage_parts(out, stage, langs, texts)
     if args.generated:

@@ -74,8 +74,12 @@ def prune(files, forms_prefix, languages, shared_users, skin_files):
         else:
             pictures[key] = data
 
-    # English last: its copy is what the language copies are compared with.
+    # English last: its copy is what the language copies are compared with. Once a form's English
+    # copy has gone, its language copies may equal the shared folder's: repeat until nothing goes.
     order = lambda key: (key[0] != SHARED_SKIN, key[0], key[1] == ENGLISH, key[1], key[2])  # noqa: E731
-    for key in sorted(pictures, key=order):
-        try_drop(key)
-    return dropped
+    while True:
+        count = len(dropped)
+        for key in sorted(pictures, key=order):
+            try_drop(key)
+        if len(dropped) == count:
+            return dropped

@@ -33,8 +33,8 @@ struct FormSkin {
 // dialogs' forms).
 std::vector<FormSkin> FormSkins() {
   return {
-      {L"CorvilMaintain", skin::LustreaSlotTable(), false}, {L"CorvilForm", skin::LustreaSlotTable(), false},
-      {L"Wavegauge", skin::LustreaSlotTable(), false},      {L"CorvilManager", skin::ManagerSlotTable(), false},
+      {L"CorvilMaintain", skin::LustreaSlotTable(), true}, {L"CorvilForm", skin::LustreaSlotTable(), true},
+      {L"Wavegauge", skin::LustreaSlotTable(), true},      {L"CorvilManager", skin::ManagerSlotTable(), true},
       {L"Ackbox", skin::DialogSlotTable(), false},          {L"Notabox", skin::DialogSlotTable(), false},
       {L"Querent", skin::DialogSlotTable(), false},
   };
@@ -97,7 +97,8 @@ TEST(PictureLookup, EveryFormFindsTheSamePicturesInEveryLanguage) {
     for (const skin::SlotFile& entry : skin::LustreaSlotTable()) libraryFiles.insert(entry.file);
 
     for (const std::wstring& language : languages) {
-      const skin::SlotPlan plan = skin::LanguageFolderPlan(skin.table, language);
+      const skin::SlotPlan plan =
+          skin::LanguageFolderPlan(skin.table, language, skin.sharedFolder ? skin::kSharedSkinFolder : L"");
       for (const skin::SlotSource& slot : plan) {
         const std::wstring file = skin.table[&slot - plan.data()].file;
         EXPECT_EQ(Digest(CompleteFolderLookup(reference, language, file)),
