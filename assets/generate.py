@@ -6,6 +6,7 @@
 --stage      the installation tree: the pairing tool's data\\ folder and Data\\Tandra_Technology\\Forms\\
 --generated  files compiled into the programs (the pairing window's background)
 --preview    PNG contact sheets and window mock-ups for looking at the artwork (not used by the build)
+--24-bit     store every bitmap 24-bit (the reference of the bitmap readers' check in tests/wine/forms)
 --every-copy keep the bitmaps the programs' lookups find elsewhere (see sharing.py): the reference
              tree of the lookup check in tests/assets
 
@@ -166,15 +167,20 @@ class Output:
     """Collects the files of a run, then writes them, skipping those whose bytes are already on disk,
     and keeps a list of them."""
 
-    def __init__(self):
+    def __init__(self, compact_below=None):
+        """compact_below: bitmaps in this folder are stored compactly where lossless (see
+        artwork.bmp_bytes); None keeps every bitmap 24-bit. Files compiled into the programs or the
+        installer stay 24-bit: their readers are not the suite's."""
         self.files = {}
         self.written = []
+        self.compact_below = compact_below
 
     def put(self, path, data):
         self.files[path] = data
 
     def bmp(self, path, img):
-        self.put(path, art.bmp_bytes(img))
+        compact = self.compact_below is not None and path.startswith(self.compact_below + os.sep)
+        self.put(path, art.bmp_bytes(img, compact))
 
     def text(self, path, lines):
         """UTF-16LE with a byte-order mark and CRLF line ends: what the Windows INI reader expects."""
@@ -471,6 +477,9 @@ def main(argv):
     parser.add_argument("--stage", required=True, help="installation root to fill")
     parser.add_argument("--generated", help="folder for files compiled into the programs")
     parser.add_argument("--preview", help="folder for PNG previews (optional)")
+    parser.add_argument("--24-bit", dest="all_24_bit", action="store_true",
+                        help="store every bitmap 24-bit: the reference the bitmap readers' check "
+                             "compares the compact ones with")
     parser.add_argument("--every-copy", action="store_true",
                         help="keep the pictures that the lookups would find elsewhere (every language "
                              "and skin folder complete): the reference the lookup check compares with")
@@ -478,8 +487,8 @@ def main(argv):
 
     langs = load_languages()
     texts = load_texts(langs)
-    out = Output()
     stage = os.path.abspath(args.stage)
+    out = Output(None if args.all_24_bit else stage)
     global GENERATED
     GENERATED = os.path.abspath(args.generated) if args.generated else None
 
