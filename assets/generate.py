@@ -200,7 +200,9 @@ class Output:
                     if f.read() == data:
                         self.written.append(path)
                         continue
-            tmp = path + ".tmp"
+            # Two runs may fill one folder at once (the two halves of the Windows tests make the
+            # same reference tree): each writes its own temporary file and renames it into place.
+            tmp = "%s.%d.tmp" % (path, os.getpid())
             with open(tmp, "wb") as f:
                 f.write(data)
             os.replace(tmp, path)
