@@ -1,8 +1,8 @@
 """Which staged pictures the programs never read because an identical one is found first.
 
-The staging functions write every form's folders complete: each language folder with all of its
-pictures, each skinned form with the whole skin set. Most of those files are byte-for-byte copies
-that the lookups of the programs would reach anyway:
+The staging functions describe each form's folders as if the form stood alone: every skinned form
+gets the whole skin set, a language folder gets whatever its form's code makes for it. Many of those
+files are byte-for-byte copies of pictures that the lookups of the programs reach anyway:
 
 - a form's picture: <form>\\<Language>\\<file>, then <form>\\English\\<file>;
 - a skin slot of a form whose skin also looks in the shared skin folder: those two, then
