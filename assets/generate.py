@@ -6,6 +6,9 @@
 --stage      the installation tree: the pairing tool's data\\ folder and Data\\Tandra_Technology\\Forms\\
 --generated  files compiled into the programs (the pairing window's background)
 --preview    PNG contact sheets and window mock-ups for looking at the artwork (not used by the build)
+--24-bit     store every bitmap 24-bit (the reference of the bitmap readers' check in tests/wine/forms)
+--every-copy keep the bitmaps the programs' lookups find elsewhere (see sharing.py): the reference
+             tree of the lookup check in tests/assets
 
 The output depends only on the files in this folder and the fixed fonts: the same inputs give the
 same bytes. Files whose content is unchanged are not rewritten, so their times stay as they were.
@@ -20,6 +23,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import artwork as art  # noqa: E402
+import sharing  # noqa: E402
 
 PAIRTOOL_SECTION = "Merrow"      # staged into data\<Language>.txt of the pairing tool
 CAPTION_SECTION = "SkinCaptions"  # captions drawn into skin bitmaps; also the buttons' names
@@ -27,6 +31,10 @@ NAMES_SECTION = "SkinNames"  # what the symbol bitmaps mean (texts/skin/): names
 # Sections that name skinned controls: staged into every language file, the pairing tool's too.
 SKIN_NAME_SECTIONS = (CAPTION_SECTION, NAMES_SECTION)
 FORMS = os.path.join("Data", "Tandra_Technology", "Forms")
+# Forms whose skin also looks in the shared skin folder Forms\\Lustrea\\: those skinned by the skin
+# library (the host, the wizard, the signal display) and the paired-device manager. The dialogs
+# (Ackbox, Notabox, Querent) look in their own folder only.
+SHARED_SKIN_USERS = ("CorvilForm", "CorvilMaintain", "CorvilManager", "Wavegauge")
 GENERATED = None  # the --generated folder while main() runs, for parts that make compiled-in files
 
 
@@ -156,31 +164,60 @@ def caption(texts, lang, key):
 
 
 class Output:
-    """Writes files, skipping those whose bytes are already on disk, and keeps a list of them."""
+    """Collects the files of a run, then writes them, skipping those whose bytes are already on disk,
+    and keeps a list of them."""
 
-    def __init__(self):
+    def __init__(self, compact_below=None):
+        """compact_below: bitmaps in this folder are stored compactly where lossless (see
+        artwork.bmp_bytes); None keeps every bitmap 24-bit. Files compiled into the programs or the
+        installer stay 24-bit: their readers are not the suite's."""
+        self.files = {}
         self.written = []
+        self.compact_below = compact_below
 
     def put(self, path, data):
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        if os.path.exists(path):
-            with open(path, "rb") as f:
-                if f.read() == data:
-                    self.written.append(path)
-                    return
-        tmp = path + ".tmp"
-        with open(tmp, "wb") as f:
-            f.write(data)
-        os.replace(tmp, path)
-        self.written.append(path)
+        self.files[path] = data
 
     def bmp(self, path, img):
-        self.put(path, art.bmp_bytes(img))
+        compact = self.compact_below is not None and path.startswith(self.compact_below + os.sep)
+        self.put(path, art.bmp_bytes(img, compact))
 
     def text(self, path, lines):
         """UTF-16LE with a byte-order mark and CRLF line ends: what the Windows INI reader expects."""
         body = "".join(line + "\r\n" for line in lines)
         self.put(path, b"\xff\xfe" + body.encode("utf-16-le"))
+
+    def leave_out(self, paths):
+        for path in paths:
+            del self.files[path]
+
+    def write(self):
+        for path in sorted(self.files):
+            data = self.files[path]
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            if os.path.exists(path):
+                with open(path, "rb") as f:
+                    if f.read() == data:
+                        self.written.append(path)
+                        continue
+            # Two runs may fill one folder at once (the two halves of the Windows tests make the
+            # same reference tree): each writes its own temporary file and renames it into place.
+            tmp = "%s.%d.tmp" % (path, os.getpid())
+            with open(tmp, "wb") as f:
+                f.write(data)
+            os.replace(tmp, path)
+            self.written.append(path)
+
+    def remove_stale_bitmaps(self, folder):
+        """Bitmaps below folder come from this generator only: one it did not write this time is
+        left from an earlier run (a copy now left out) and would be installed. Emptied folders go."""
+        for root, dirs, names in os.walk(folder, topdown=False):
+            for name in names:
+                path = os.path.join(root, name)
+                if name.lower().endswith(".bmp") and path not in self.files:
+                    os.remove(path)
+            if root != folder and not os.listdir(root):
+                os.rmdir(root)
 
 
 def ini_lines(sections):
@@ -442,12 +479,18 @@ def main(argv):
     parser.add_argument("--stage", required=True, help="installation root to fill")
     parser.add_argument("--generated", help="folder for files compiled into the programs")
     parser.add_argument("--preview", help="folder for PNG previews (optional)")
+    parser.add_argument("--24-bit", dest="all_24_bit", action="store_true",
+                        help="store every bitmap 24-bit: the reference the bitmap readers' check "
+                             "compares the compact ones with")
+    parser.add_argument("--every-copy", action="store_true",
+                        help="keep the pictures that the lookups would find elsewhere (every language "
+                             "and skin folder complete): the reference the lookup check compares with")
     args = parser.parse_args(argv)
 
     langs = load_languages()
     texts = load_texts(langs)
-    out = Output()
     stage = os.path.abspath(args.stage)
+    out = Output(None if args.all_24_bit else stage)
     global GENERATED
     GENERATED = os.path.abspath(args.generated) if args.generated else None
 
@@ -456,10 +499,18 @@ def main(argv):
     stage_suite_texts(out, stage, langs, texts)
     stage_ui_files(out, stage, langs)
     stage_ackbox(out, stage)
+    # The skin set once for every form that looks in the shared skin folder; their own folders then
+    # keep only what differs from it (see sharing.py).
+    stage_skin_set(out, os.path.join(stage, FORMS, sharing.SHARED_SKIN), langs, texts)
     stage_host(out, stage, langs, texts)
     stage_parts(out, stage, langs, texts)
     if args.generated:
         make_generated(out, os.path.abspath(args.generated))
+    if not args.every_copy:
+        out.leave_out(sharing.prune(out.files, os.path.join(stage, FORMS), [lang["name"] for lang in langs],
+                                    SHARED_SKIN_USERS, [entry[0] for entry in SKIN_SET]))
+    out.write()
+    out.remove_stale_bitmaps(os.path.join(stage, FORMS))
 
     if args.preview:
         import previews

@@ -39,6 +39,15 @@ else
   wine_tests win64 || failed=1
 fi
 
+# What a test run leaves on disk (goal: build/ under 2 GB): the build trees, one Wine prefix per
+# session, and the copies of the installation that failed tests kept.
+mkdir -p "$SUITE_BUILD/$tree/evidence"
+{
+  echo "build/ after the tests: $(du -sh "$SUITE_BUILD" | cut -f1)"
+  for state in "$SUITE_BUILD"/*/wine-state*; do
+    [ -d "$state" ] && echo "  of it $(realpath --relative-to="$SUITE_BUILD" "$state"): $(du -sh "$state" | cut -f1)"
+  done
+} >"$SUITE_BUILD/$tree/evidence/build-size.txt"
 [ -x "$SUITE_ROOT/scripts/show-evidence.sh" ] && "$SUITE_ROOT/scripts/show-evidence.sh"
 if [ $failed -ne 0 ]; then echo "test: FAILED"; exit 1; fi
 echo "test: all passed"

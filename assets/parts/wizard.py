@@ -1,9 +1,9 @@
 """The pairing wizard's files (Forms\\CorvilForm\\): step backgrounds with the device pictures of
 step 2, the logo, and the skin set for its buttons, radio buttons and switch boxes.
 
-Backgrounds carry no text, so every language folder gets the same pictures; they are staged into
-English\\ and into every language folder the skin set creates, so that a language folder is complete
-on its own. The UI files come from ui/CorvilForm/, the texts from texts/wizard/.
+Backgrounds carry no text, so they are staged into English\\ only: every step form looks in its
+language folder first and then in English\\. The UI files come from ui/CorvilForm/, the texts from
+texts/wizard/.
 """
 
 import os
@@ -302,8 +302,7 @@ def stage(out, stage_root, langs, texts, gen):
         "CorvilForm_Background.bmp": form_background(art),
         "LogoTotem.bmp": logo(art),
     }
-    for lang in langs:
-        for name in sorted(pictures):
-            out.bmp(os.path.join(folder, lang["name"], name), pictures[name])
+    for name in sorted(pictures):
+        out.bmp(os.path.join(folder, "English", name), pictures[name])
     for note in check_fit(langs, texts):
         sys.stderr.write("generate.py: note: wizard text may be clipped: %s\n" % note)

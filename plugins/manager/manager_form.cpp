@@ -121,6 +121,7 @@ TFCorvilManager::TFCorvilManager(HWND owner, uint16_t languageId, const std::wst
 
   framework::ApplyFormTexts(*this, {languageName_, kSection, text_, formsRoot_, L".\\", kLayoutFile});
   skin_ = std::make_unique<skin::Lustrea>(Handle(), languageId_, skin::ManagerSlotTable());
+  skin_->SetSharedFolder(skin::kSharedSkinFolder);  // the skin pictures the forms share
 }
 
 TFCorvilManager::~TFCorvilManager() = default;

@@ -34,11 +34,17 @@ SlotTable LustreaSlotTable() {
   return table;
 }
 
-SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder) {
+SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder,
+                            const std::wstring& sharedFolder) {
+  std::vector<std::wstring> folders{L".\\"};
+  if (!sharedFolder.empty()) folders.push_back(sharedFolder);
   SlotPlan plan;
   for (const SlotFile& entry : table) {
-    SlotSource source{entry.slot, {L".\\" + languageFolder + L"\\" + entry.file}, SkinNameKey(entry.file)};
-    if (languageFolder != L"English") source.candidates.push_back(L".\\English\\" + entry.file);
+    SlotSource source{entry.slot, {}, SkinNameKey(entry.file)};
+    for (const std::wstring& folder : folders) {
+      source.candidates.push_back(folder + languageFolder + L"\\" + entry.file);
+      if (languageFolder != L"English") source.candidates.push_back(folder + L"English\\" + entry.file);
+    }
     plan.push_back(source);
   }
   return plan;

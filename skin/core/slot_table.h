@@ -28,8 +28,15 @@ struct SlotSource {
 };
 using SlotPlan = std::vector<SlotSource>;
 
-// ".\<languageFolder>\<file>", then ".\English\<file>", relative to the current directory.
-SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder);
+// The skin pictures that are the same for every form lie once in the forms root's Lustrea\ folder
+// (beside Lustrea.dll), in language folders like a plug-in's: relative to a plug-in's own folder.
+inline constexpr wchar_t kSharedSkinFolder[] = L"..\\Lustrea\\";
+
+// ".\<languageFolder>\<file>", then ".\English\<file>", relative to the current directory; with a
+// shared folder (with a trailing separator) then <shared><languageFolder>\<file> and
+// <shared>English\<file>, so that a form's own folder always wins.
+SlotPlan LanguageFolderPlan(const SlotTable& table, const std::wstring& languageFolder,
+                            const std::wstring& sharedFolder = std::wstring());
 
 // The pairing tool's two slots, from its data folder (with a trailing separator) and without an
 // English fallback: 3 "MouseA_WindowClose.bmp" and 18 <languageName>"Pair.bmp", named by the keys

@@ -15,6 +15,9 @@ namespace {
 class FormSkin {
  public:
   FormSkin(HWND form, uint16_t languageId) : skin_(form, languageId, skin::LustreaSlotTable()) {
+    // The pictures common to every form lie once beside this library; a form's folder may still
+    // carry its own.
+    skin_.SetSharedFolder(skin::kSharedSkinFolder);
     hook_.Attach(form, &OnFormMessage, this);
   }
   skin::Lustrea& skin() { return skin_; }

@@ -17,7 +17,7 @@ std::wstring GraphicEngine::LanguageFolder() const {
 }
 
 void GraphicEngine::LoadBitmaps() {
-  const SlotPlan plan = fixedPlan_ ? *fixedPlan_ : LanguageFolderPlan(table_, LanguageFolder());
+  const SlotPlan plan = fixedPlan_ ? *fixedPlan_ : LanguageFolderPlan(table_, LanguageFolder(), sharedFolder_);
   const SkinNameBook names = SkinNameBook::Open(
       nameFiles_ ? *nameFiles_ : fixedPlan_ ? std::vector<std::wstring>() : LanguageNameFiles(LanguageFolder()));
   for (const SlotSource& source : plan) {

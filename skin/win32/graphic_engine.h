@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "skin/core/outline.h"
@@ -35,6 +36,9 @@ class GraphicEngine {
   // The slot's bitmap; an empty bitmap for a slot outside 0..29.
   const DibBitmap& Bitmap(int slot) const;
 
+  // A folder to look in after the language folder and "English" (see LanguageFolderPlan), e.g.
+  // kSharedSkinFolder; none by default. Set before LoadBitmaps.
+  void SetSharedFolder(std::wstring folder) { sharedFolder_ = std::move(folder); }
   // The language files that name what the bitmaps show (screen-reader names of the controls). By
   // default the suite's "..\Texts\" files of the engine's language; set before LoadBitmaps.
   void SetNameFiles(std::vector<std::wstring> files) { nameFiles_ = std::move(files); }
@@ -63,6 +67,7 @@ class GraphicEngine {
   uint16_t languageId_ = 0;
   SlotTable table_;
   std::optional<SlotPlan> fixedPlan_;
+  std::wstring sharedFolder_;
   std::array<DibBitmap, kSlotCount> bitmaps_;
   std::optional<std::vector<std::wstring>> nameFiles_;
   std::array<std::wstring, kSlotCount> names_;

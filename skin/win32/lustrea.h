@@ -33,6 +33,8 @@ class Lustrea {
   void Deactivate();
   // The language files naming what the skin bitmaps show (see GraphicEngine); before Active.
   void SetNameFiles(std::vector<std::wstring> files) { engine_.SetNameFiles(std::move(files)); }
+  // A folder to look in for the bitmaps after the form's own (see GraphicEngine); before Active.
+  void SetSharedFolder(std::wstring folder) { engine_.SetSharedFolder(std::move(folder)); }
 
   bool active() const { return active_; }
   HWND form() const { return form_; }

@@ -60,6 +60,14 @@ TEST(SlotPlans, LanguageFolderFirstThenEnglish) {
             (std::vector<std::wstring>{L".\\English\\OK.bmp"}));
 }
 
+TEST(SlotPlans, SharedFolderComesAfterTheFormsOwnFolders) {
+  EXPECT_EQ(LanguageFolderPlan({{5, L"Check.bmp"}}, L"German", kSharedSkinFolder)[0].candidates,
+            (std::vector<std::wstring>{L".\\German\\Check.bmp", L".\\English\\Check.bmp",
+                                       L"..\\Lustrea\\German\\Check.bmp", L"..\\Lustrea\\English\\Check.bmp"}));
+  EXPECT_EQ(LanguageFolderPlan({{1, L"OK.bmp"}}, L"English", kSharedSkinFolder)[0].candidates,
+            (std::vector<std::wstring>{L".\\English\\OK.bmp", L"..\\Lustrea\\English\\OK.bmp"}));
+}
+
 TEST(SlotPlans, PairToolJoinsLanguageAndFileWithoutSeparatorOrFallback) {
   SlotPlan plan = PairToolPlan(L"C:\\Tool\\data\\", L"English");
   ASSERT_EQ(plan.size(), 2u);

@@ -76,7 +76,7 @@ FormsCopy::FormsCopy(const std::wstring& name) {
   root_ = top + L"Forms\\";
   CreateDirectoryW(root_.c_str(), nullptr);
   const std::wstring staged = dialog_test::StagedFormsFolder();
-  for (const wchar_t* folder : {L"Texts", L"CorvilManager", L"Ackbox", L"Notabox", L"Querent"}) {
+  for (const wchar_t* folder : {L"Texts", L"CorvilManager", L"Lustrea", L"Ackbox", L"Notabox", L"Querent"}) {
     host_test::CopyTree(staged + folder + L"\\", root_ + folder + L"\\");
   }
 }

@@ -96,6 +96,9 @@ done
 sims=$(find "$dir" -iname '*.flash' -o -iname '*.ini')
 [ -z "$sims" ] || fail "simulator files installed: $sims"
 installed_bytes=$(find "$dir" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
+installed_files=$(find "$dir" -type f | wc -l)
+bitmap_bytes=$(find "$dir" -type f -iname '*.bmp' -printf '%s\n' | awk '{s += $1} END {print s + 0}')
+bitmap_files=$(find "$dir" -type f -iname '*.bmp' | wc -l)
 
 echo "== installed-programs entry and shortcuts"
 read_entry
@@ -190,7 +193,8 @@ mkdir -p "$build/evidence"
 {
   echo "Tandra_Setup.exe $version"
   echo "installer size:   $(mb "$setup_bytes") MB ($setup_bytes bytes)"
-  echo "installed size:   $(mb "$installed_bytes") MB ($installed_bytes bytes, $(expected_files | wc -l) files; goal under 5 MB)"
+  echo "installed size:   $(mb "$installed_bytes") MB ($installed_bytes bytes, $installed_files files; goal under 15 MB, at best under 5 MB)"
+  echo "  of it bitmaps:  $(mb "$bitmap_bytes") MB ($bitmap_files files)"
   echo "install (silent): $install_ms ms under Wine (the setup process, start to exit)"
   echo "update install:   $reinstall_ms ms under Wine (the old uninstaller runs first)"
   echo "uninstall:        $uninstall_ms ms under Wine (from its start until its files and shortcuts are gone)"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/bitmap.h"
+#include "plugins/wizard/core/wizard_files.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/wizard/fake_host.h"
@@ -29,11 +30,13 @@ void AnswerAfterThreeSeconds(FakeHost& host, WPARAM type, LPARAM id) {
 
 // Which of step 2's three backgrounds the window shows: the one whose device pictures (the panel
 // between the OFF and ON notes) match the capture pixel for pixel.
-std::wstring ShownPicture(const driver::Capture& capture, const std::wstring& folder) {
+std::wstring ShownPicture(const driver::Capture& capture, const std::wstring& pluginFolder,
+                          const std::wstring& language) {
   for (const wchar_t* file : {L"MouseCorvilStep201_Background.bmp", L"MouseCorvilStep202_Background.bmp",
                               L"KeyboardCorvilStep2_Background.bmp"}) {
     forms::Bitmap picture;
-    if (picture.LoadFromFile(folder + file) != forms::LoadResult::kOk) continue;
+    // Where the step forms find it: the language folder, else English.
+    if (picture.LoadFromFile(wizard::FindBitmap(pluginFolder, language, file)) != forms::LoadResult::kOk) continue;
     int differing = 0;
     for (int y = 186; y < 246; ++y) {
       for (int x = 110; x < 280; ++x) differing += picture.Pixel(x, y) != capture.Pixel(x, y);
@@ -58,7 +61,7 @@ class WizardScreenshot : public testing::TestWithParam<Language> {
     return colours.size();
   }
 
-  std::wstring LastPicture() const { return ShownPicture(last_, tree_.PluginFolder() + GetParam().name + L"\\"); }
+  std::wstring LastPicture() const { return ShownPicture(last_, tree_.PluginFolder(), GetParam().name); }
 
   FormsTree tree_;
   WizardLibrary library_;

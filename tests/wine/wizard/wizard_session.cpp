@@ -58,9 +58,12 @@ FormsTree::FormsTree(const std::wstring& name, std::initializer_list<const wchar
   driver::CopyFiles(staged + L"Texts\\", root_ + L"Texts\\", L"*.txt");
   driver::CopyFiles(staged + L"Lustrea\\", root_ + L"Lustrea\\", L"*.dll");
   driver::CopyFiles(staged + L"CorvilForm\\", PluginFolder(), L"*");
-  driver::CopyFiles(staged + L"CorvilForm\\English\\", PluginFolder() + L"English\\", L"*.bmp");
-  for (const wchar_t* language : languages) {
-    driver::CopyFiles(staged + L"CorvilForm\\" + language + L"\\", PluginFolder() + language + L"\\", L"*.bmp");
+  // The wizard's own pictures, and the skin pictures every form shares.
+  for (const std::wstring folder : {L"CorvilForm\\", L"Lustrea\\"}) {
+    driver::CopyFiles(staged + folder + L"English\\", root_ + folder + L"English\\", L"*.bmp");
+    for (const wchar_t* language : languages) {
+      driver::CopyFiles(staged + folder + language + L"\\", root_ + folder + language + L"\\", L"*.bmp");
+    }
   }
 }
 
