@@ -98,6 +98,8 @@ bool IsCasedLetter(wchar_t c) {
 bool IsHan(wchar_t c) {  // Chinese characters and Japanese kana
   return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF);
 }
+// Chinese or Japanese text around a mark: characters, kana, or full-width punctuation.
+bool IsCjkContext(wchar_t c) { return IsHan(c) || (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF01 && c <= 0xFF60); }
 bool IsBlank(wchar_t c) { return c == L' ' || c == 0xA0 || c == 0x202F || c == 0x3000; }
 
 std::vector<std::wstring> Split(const std::wstring& list) {
@@ -204,8 +206,8 @@ TEST_P(Glossary, PunctuationFollowsTheLanguagesRules) {
         size_t left = i, right = i + 1;
         while (left > 0 && IsBlank(text[left - 1])) --left;
         while (right < text.size() && IsBlank(text[right])) ++right;
-        const bool hanBefore = left > 0 && IsHan(text[left - 1]);
-        const bool hanAfter = right < text.size() && IsHan(text[right]);
+        const bool hanBefore = left > 0 && IsCjkContext(text[left - 1]);
+        const bool hanAfter = right < text.size() && IsCjkContext(text[right]);
         if ((std::wstring(L",:;?!)").find(c) != std::wstring::npos && hanBefore) || (c == L'(' && hanAfter))
           return std::wstring(L"half-width '") + c + L"' in Chinese or Japanese text";
       }
