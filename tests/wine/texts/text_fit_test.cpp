@@ -7,6 +7,8 @@
 #include <string>
 
 #include "tests/wine/driver/driver.h"
+#include "tests/wine/driver/files.h"
+#include "tests/wine/driver/screenshot.h"
 #include "tests/wine/gauge/fake_host.h"
 #include "tests/wine/gauge/gauge_session.h"
 #include "tests/wine/manager/fake_host.h"
@@ -30,6 +32,18 @@ const Language kLanguages[] = {{L"English", 0x0409},  {L"ChineseT", 0x0404}, {L"
                                {L"Spanish", 0x0C0A}};
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// Pictures of the windows whose texts run longest, for a person to look at:
+// <build>/evidence/texts/<language>-<window>.png for Simplified Chinese, Russian and French.
+void ShootIfShown(HWND window, const Language& language, const wchar_t* what) {
+  const std::wstring name = language.name;
+  if (name != L"ChineseS" && name != L"Russian" && name != L"FrenchF") return;
+  const std::wstring folder = driver::HostFolder(SUITE_EVIDENCE_DIR);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CreateDirectoryW((folder + L"texts").c_str(), nullptr);
+  Sleep(400);  // the skin paints after the controls
+  EXPECT_TRUE(driver::WritePng(driver::CaptureWindow(window), folder + L"texts\\" + name + L"-" + what + L".png"));
+}
 
 void Report(const char* what, const Tally& tally) {
   std::printf("%s: %d texts checked, %d texts that fit\n", what, tally.checked, tally.fit);
@@ -77,6 +91,7 @@ TEST(TextFit, WizardStepsInEveryLanguage) {
         }
         step = WaitStep(3);
         CheckForm(step, where + "3", tally);
+        if (flow.deviceType == 1) ShootIfShown(step, language, L"wizard-step3");
         Press(step, L"bt_NextStep");
         step = WaitStep(4);
         CheckForm(step, where + "4", tally);
@@ -101,6 +116,7 @@ TEST(TextFit, DeviceManagerInEveryLanguage) {
     host.Open(forms.PluginPath(), [&](HWND form) {
       dialog_test::WaitShaped(form);
       CheckForm(form, Narrow(language.name) + " manager", tally);
+      ShootIfShown(form, language, L"manager");
       ClickNow(form, L"bt_Cancel");
     });
   }
