@@ -64,8 +64,12 @@ std::string MeasureAgainstBounds(Part& part) {
   ReleaseDC(part.window, dc);
   part.ink = part.rect;
   if (_wcsicmp(ClassOf(part.window).c_str(), L"STATIC") == 0) {
-    const LONG lines = one.right <= width ? one.bottom : wrapped.bottom;
+    // Left-aligned lines from the top: what the text covers of the label.
+    const bool oneLine = one.right <= width;
+    const LONG lines = oneLine ? one.bottom : wrapped.bottom;
+    const LONG across = oneLine ? one.right : wrapped.right;
     part.ink.bottom = part.rect.top + (lines < height ? lines : height);
+    part.ink.right = part.rect.left + (across < width ? across : width);
   }
   if (one.right <= width && one.bottom <= height) return "";
   if (wrapped.right <= width && wrapped.bottom <= height) return "";
