@@ -246,6 +246,11 @@ def _split_two(text, fnt, script):
     return best
 
 
+# Every caption drawn into a bitmap in this run: (where, text, size drawn, design size, lines). The
+# generator writes it to caption-fit.txt for the test that holds captions to their design size.
+FITTED = []
+
+
 def fit_caption(text, script, max_w, max_h, base, smallest, where, two_lines=True):
     """Chooses font and line breaks so that text fits max_w x max_h.
 
@@ -290,6 +295,7 @@ def fit_caption(text, script, max_w, max_h, base, smallest, where, two_lines=Tru
         if got:
             for line in got[1]:
                 check_glyphs(got[0], line, where)
+            FITTED.append((where, text, size, base, len(got[1])))
             return got[0], got[1], size + 2
     raise SystemExit("generate.py: caption %r does not fit %d x %d (%s)" % (text, max_w, max_h, where))
 

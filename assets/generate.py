@@ -474,6 +474,14 @@ def make_generated(out, generated):
     out.bmp(os.path.join(generated, "PairForm_Background.bmp"), art.pair_window_background())
 
 
+def write_caption_fit(out, folder):
+    """caption-fit.txt: one line per caption drawn into a bitmap, tab-separated: where it is drawn,
+    the size it was drawn at, its design size, its number of lines, the caption. Read by a unit test."""
+    lines = ["%s\t%d\t%d\t%d\t%s" % (where, size, base, count, text)
+             for where, text, size, base, count in sorted(set(art.FITTED))]
+    out.put(os.path.join(folder, "caption-fit.txt"), ("\n".join(lines) + "\n").encode("utf-8"))
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description="Makes the suite's bitmaps and text files.")
     parser.add_argument("--stage", required=True, help="installation root to fill")
@@ -506,6 +514,7 @@ def main(argv):
     stage_parts(out, stage, langs, texts)
     if args.generated:
         make_generated(out, os.path.abspath(args.generated))
+        write_caption_fit(out, os.path.abspath(args.generated))
     if not args.every_copy:
         out.leave_out(sharing.prune(out.files, os.path.join(stage, FORMS), [lang["name"] for lang in langs],
                                     SHARED_SKIN_USERS, [entry[0] for entry in SKIN_SET]))
