@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "usb/usb_layout.h"
 #include "usb/usb_platform.h"
 
 namespace fuzz {
@@ -24,7 +25,7 @@ class HostileHub {
       return 100 + self->openHandles_;
     };
     ops_.closeHandle = [](void* c, usb::PlatformHandle) { --static_cast<HostileHub*>(c)->openHandles_; };
-    ops_.deviceIoControl = [](void* c, usb::PlatformHandle, uint32_t, const void*, uint32_t, void* out,
+    ops_.deviceIoControl = [](void* c, usb::PlatformHandle, uint32_t code, const void*, uint32_t, void* out,
                               uint32_t outSize, uint32_t* bytesReturned) {
       auto* self = static_cast<HostileHub*>(c);
       const uint8_t how = self->Byte();
@@ -34,6 +35,7 @@ class HostileHub {
       const uint32_t length = self->Length(outSize);
       self->Fill(static_cast<uint8_t*>(out), std::min<uint32_t>(length, outSize));
       if (bytesReturned) *bytesReturned = (how & 8) ? outSize : length;
+      if (how & 0x10) ShowReceiver(code, static_cast<uint8_t*>(out), outSize);
       return true;
     };
     ops_.getHostControllerSet = [](void* c) -> usb::InterfaceSet {
@@ -65,10 +67,32 @@ class HostileHub {
     };
   }
 
+  static constexpr uint16_t kVendorId = 0x2B6E;
+  static constexpr uint16_t kProductId = 0x054F;
+
   const usb::UsbPlatformOps& Ops() const { return ops_; }
   bool AllClosed() const { return openHandles_ == 0 && openSets_ == 0; }
 
  private:
+  // One input bit turns an answer into one that shows the receiver (a device connected, not a hub,
+  // with its IDs), which a fuzzer would hardly guess byte by byte; the rest stays as hostile.
+  static void ShowReceiver(uint32_t code, uint8_t* out, uint32_t outSize) {
+    size_t descriptor = 0;
+    if (code == usb::kIoctlGetNodeConnectionInformationEx && outSize >= usb::kConnectionInfoSize) {
+      out[usb::kConnectionInfoDeviceIsHub] = 0;
+      usb::WriteLe32(out + usb::kConnectionInfoStatus, usb::kDeviceConnected);
+      descriptor = usb::kConnectionInfoDescriptor;
+    } else if (code == usb::kIoctlGetDescriptorFromNodeConnection &&
+               outSize >= usb::kDescriptorRequestHeader + usb::kDeviceDescriptorSize) {
+      descriptor = usb::kDescriptorRequestHeader;
+    } else {
+      return;
+    }
+    out[descriptor] = usb::kDeviceDescriptorSize;
+    usb::WriteLe16(out + descriptor + usb::kDescriptorVendorId, kVendorId);
+    usb::WriteLe16(out + descriptor + usb::kDescriptorProductId, kProductId);
+  }
+
   // Once the input is used up every call fails, so any walk comes to an end.
   uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
   uint32_t Length(uint32_t bufferSize) {

@@ -127,7 +127,9 @@ put('hidora_settings', b'[Simulator]\nReceivers=11\n' + PART)
 # ---- what the hub driver and the receiver answer ----------------------------------------------
 put('usb_hub', b'\xff' * 256)
 put('usb_hub', bytes(range(256)) * 2)
-put('host_receiver', b'\x01' * 64 + bytes([1, 0x05, 0x12, 0x34, 0, 0, 0, 0x20, 0x80]) + b'\x01' * 300)
-put('host_receiver', b'\x01' + b'\x00\xff' * 200)
-put('pairtool_receiver', b'\x03' * 64 + bytes([3, 0x05, 0x12, 0x34, 0, 0, 0, 0x60, 0x80]) + b'\x03\xff' * 300)
+# 0x63 as an answer: the command worked, the whole reply is there, and as a status record's flag
+# byte it says that a mouse and a keyboard reported; enough of them carry a run through storing both.
+put('host_receiver', b'\x63' * 3000)
+put('host_receiver', b'\x01' * 64 + bytes([1, 0x05, 0x12, 0x34, 0, 0, 0, 0x20, 0x80]) + b'\x01' * 1500)
+put('pairtool_receiver', b'\x63' * 3000)
 put('pairtool_receiver', bytes(range(1, 256, 2)) * 4)

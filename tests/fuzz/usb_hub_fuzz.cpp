@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::HostileHub hub(data, size);
   {
     TUsbDescriptors search(hub.Ops());
-    if (search.FindReceiver(0x2B6E, 0x054F)) {
+    if (search.FindReceiver(fuzz::HostileHub::kVendorId, fuzz::HostileHub::kProductId)) {
       uint8_t reply[16];
       uint16_t replyLength = 0;
       if (search.Transfer(0xB501, 0x2700, 8, reply, &replyLength) && replyLength > 8) std::abort();
