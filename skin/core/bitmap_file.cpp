@@ -76,14 +76,20 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
       pixelOffset >= bytes.size()) {
     return std::nullopt;
   }
-  if (compression != kRle8 && compression != kRle4) {
-    const long long rowBytes = (width * bits + 31) / 32 * 4;
-    if (rowBytes * height > static_cast<long long>(bytes.size() - pixelOffset)) return std::nullopt;
+  // The platform's decoder is handed the file's own header: it reads whole rows, or as many bytes
+  // of run-length data as the header's image size says (and with a size of 0, until it meets an
+  // end mark). Either must lie inside the file.
+  const bool runLength = compression == kRle8 || compression == kRle4;
+  const long long pixelBytes =
+      runLength ? static_cast<long long>(U32(bytes, 34)) : (width * bits + 31) / 32 * 4 * height;
+  if (pixelBytes <= 0 || pixelBytes > static_cast<long long>(bytes.size() - pixelOffset)) {
+    return std::nullopt;
   }
 
   BitmapFileLayout layout;
   layout.infoSize = infoSize;
   layout.pixelOffset = pixelOffset;
+  layout.pixelBytes = static_cast<size_t>(pixelBytes);
   layout.width = static_cast<int>(width);
   layout.height = static_cast<int>(height);
   layout.topDown = topDown;

@@ -92,6 +92,20 @@ TEST(BitmapFile, RejectsImpossibleHeaders) {
   EXPECT_FALSE(ParseBitmapFile(b).has_value());
 }
 
+// The decoder reads as many bytes of run-length data as the header's image size says; a size that
+// runs past the end of the file (or 0, read up to an end mark that may never come) would make it
+// read past the file's buffer.
+TEST(BitmapFile, RunLengthDataMustLieInsideTheFile) {
+  std::string rle = InfoBitmap(8, 2, 8);  // 16 bytes after the colour table
+  Put32(rle, 30, 1);
+  for (const auto& [imageSize, accepted] : {std::pair{16u, true}, {4u, true}, {17u, false}, {0u, false}}) {
+    Put32(rle, 34, imageSize);
+    const auto layout = ParseBitmapFile(rle);
+    ASSERT_EQ(layout.has_value(), accepted) << imageSize;
+    if (accepted) EXPECT_EQ(layout->pixelBytes, imageSize);
+  }
+}
+
 TEST(BitmapFile, AcceptsCoreHeaderAndBitFields) {
   std::string core(14 + 12 + 4 * 2 * 3, '\0');  // 2 x 2, 24 bits: rows of 8 bytes after padding
   core[0] = 'B';
