@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "forms/bmp_reader.h"
+#include "forms/core/bmp_reader.h"
 #include "framework/core/file_io.h"
 
 namespace forms {

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the native tree (portable logic and unit tests), the 32-bit Windows tree (the deliverables,
-# staged in build/win32/stage) and, where Wine cannot run 32-bit programs, the 64-bit test mirror.
+# Builds the native tree (portable logic and unit tests), the sanitizer tree (the same with clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer, plus the fuzz targets), the 32-bit Windows tree
+# (the deliverables, staged in build/win32/stage) and, where Wine cannot run 32-bit programs, the
+# 64-bit test mirror.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -23,6 +25,8 @@ build() { # <dir> <name>
 mkdir -p "$SUITE_BUILD"
 configure "$SUITE_BUILD/native"
 build "$SUITE_BUILD/native" native
+configure "$SUITE_BUILD/sanitize" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSUITE_SANITIZE=ON
+build "$SUITE_BUILD/sanitize" "sanitizer"
 configure "$SUITE_BUILD/win32" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$SUITE_ROOT/cmake/mingw-i686.cmake"
 build "$SUITE_BUILD/win32" "32-bit Windows"
 if [ "$(suite_wine_tree)" = win64 ]; then

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ libgtest-dev                       # native build and unit tests
+  clang libclang-rt-14-dev llvm                     # sanitizer tree and fuzz targets (libFuzzer, symbolizer)
   g++-mingw-w64-i686-posix mingw-w64-i686-dev       # the 32-bit Windows deliverables
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev   # 64-bit test mirror (see docs/ARCHITECTURE.md)
   wine wine64 wine32:i386                           # running Windows programs

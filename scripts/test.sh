@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit tests, then the Windows tests (unit tests cross-built and run under
-# Wine, end-to-end tests of the real programs and DLLs, checks of the built files).
+# Runs every test: the native unit tests, the same under the sanitizers, a short run of every fuzz
+# target, then the Windows tests (unit tests cross-built and run under Wine, end-to-end tests of the
+# real programs and DLLs, checks of the built files).
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 "$SUITE_ROOT/scripts/setup-deps.sh" || exit 1
@@ -9,6 +10,13 @@ source "$(dirname "$0")/common.sh"
 failed=0
 echo "== native tests"
 ctest --test-dir "$SUITE_BUILD/native" -j "$SUITE_JOBS" --output-on-failure || failed=1
+
+# Any sanitizer report ends its process with a failure (the tree is built without recovery).
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir "$SUITE_BUILD/sanitize" --output-on-failure || failed=1
+echo "== fuzz targets, ${SUITE_FUZZ_SECONDS:-5} s each"
+"$SUITE_ROOT/scripts/fuzz.sh" "${SUITE_FUZZ_SECONDS:-5}" || failed=1
 
 # The Windows tests run in two halves at once, each in a session of its own (own X display, own Wine
 # prefix, own wineserver), so windows of one half never meet the other's. Their output is shown

@@ -35,7 +35,7 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
   }
 
   long long width, height;
-  uint32_t planes, bits, compression = kRgb, coloursUsed = 0, imageSize = 0;
+  uint32_t planes, bits, compression = kRgb, coloursUsed = 0;
   if (core) {
     width = U16(bytes, 18);
     height = U16(bytes, 20);
@@ -47,7 +47,6 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
     planes = U16(bytes, 26);
     bits = U16(bytes, 28);
     compression = U32(bytes, 30);
-    imageSize = U32(bytes, 34);
     coloursUsed = U32(bytes, 46);
   }
   const bool topDown = height < 0;
@@ -77,15 +76,20 @@ std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes) {
       pixelOffset >= bytes.size()) {
     return std::nullopt;
   }
-  // The decoder reads as many bytes as the header says: the rows of an uncompressed file, the
-  // stated image size of a run-length one (which decoders also take on trust).
+  // The platform's decoder is handed the file's own header: it reads whole rows, or as many bytes
+  // of run-length data as the header's image size says (and with a size of 0, until it meets an
+  // end mark). Either must lie inside the file.
   const bool runLength = compression == kRle8 || compression == kRle4;
-  const long long needed = runLength ? imageSize : (width * bits + 31) / 32 * 4 * height;
-  if (needed <= 0 || needed > static_cast<long long>(bytes.size() - pixelOffset)) return std::nullopt;
+  const long long pixelBytes =
+      runLength ? static_cast<long long>(U32(bytes, 34)) : (width * bits + 31) / 32 * 4 * height;
+  if (pixelBytes <= 0 || pixelBytes > static_cast<long long>(bytes.size() - pixelOffset)) {
+    return std::nullopt;
+  }
 
   BitmapFileLayout layout;
   layout.infoSize = infoSize;
   layout.pixelOffset = pixelOffset;
+  layout.pixelBytes = static_cast<size_t>(pixelBytes);
   layout.width = static_cast<int>(width);
   layout.height = static_cast<int>(height);
   layout.topDown = topDown;

@@ -14,13 +14,15 @@ struct BitmapFileLayout {
   size_t infoOffset = 14;  // BITMAPINFO / BITMAPCOREINFO, colour table included
   size_t infoSize = 0;     // header + masks + colour table
   size_t pixelOffset = 0;
+  size_t pixelBytes = 0;   // what the decoder reads from pixelOffset on: rows, or run-length data
   int width = 0;
   int height = 0;  // always positive; topDown says which way the rows run
   bool topDown = false;
 };
 
 // The layout of a valid uncompressed (1, 4, 8, 16, 24, 32 bits), bit-field or run-length bitmap file
-// whose header, colour table and pixel rows lie inside `bytes`; none otherwise.
+// whose header, colour table and pixel rows (or run-length data of the size its header gives) lie
+// inside `bytes`; none otherwise.
 std::optional<BitmapFileLayout> ParseBitmapFile(const std::string& bytes);
 
 }  // namespace skin

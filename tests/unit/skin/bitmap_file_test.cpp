@@ -92,16 +92,17 @@ TEST(BitmapFile, RejectsImpossibleHeaders) {
   EXPECT_FALSE(ParseBitmapFile(b).has_value());
 }
 
-TEST(BitmapFile, RunLengthDataMustHoldTheSizeItsHeaderStates) {
-  std::string rle = InfoBitmap(4, 4, 8);  // 16 bytes after the colour table
+// The decoder reads as many bytes of run-length data as the header's image size says; a size that
+// runs past the end of the file (or 0, read up to an end mark that may never come) would make it
+// read past the file's buffer.
+TEST(BitmapFile, RunLengthDataMustLieInsideTheFile) {
+  std::string rle = InfoBitmap(8, 2, 8);  // 16 bytes after the colour table
   Put32(rle, 30, 1);
-  const struct {
-    uint32_t imageSize;
-    bool accepted;
-  } cases[] = {{16, true}, {2, true}, {17, false}, {0, false}, {0x7FFFFFFF, false}};
-  for (const auto& c : cases) {
-    Put32(rle, 34, c.imageSize);
-    EXPECT_EQ(c.accepted, ParseBitmapFile(rle).has_value()) << c.imageSize;
+  for (const auto& [imageSize, accepted] : {std::pair{16u, true}, {4u, true}, {17u, false}, {0u, false}}) {
+    Put32(rle, 34, imageSize);
+    const auto layout = ParseBitmapFile(rle);
+    ASSERT_EQ(layout.has_value(), accepted) << imageSize;
+    if (accepted) EXPECT_EQ(layout->pixelBytes, imageSize);
   }
 }
 

@@ -1,11 +1,24 @@
-#include "forms/bmp_reader.h"
-
-#include <windows.h>
+#include "forms/core/bmp_reader.h"
 
 #include <cstring>
 
 namespace forms {
 namespace {
+
+// The file format's own constants and header sizes (wingdi.h), spelled out so that the reader is
+// plain C++ and runs in the native tests and fuzz targets too.
+constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;  // BI_RGB, BI_RLE8, ...
+constexpr uint32_t kCoreHeaderSize = 12;
+constexpr size_t kInfoHeaderSize = 40;
+
+void Put16(uint8_t* at, uint16_t value) {
+  at[0] = static_cast<uint8_t>(value);
+  at[1] = static_cast<uint8_t>(value >> 8);
+}
+void Put32(uint8_t* at, uint32_t value) {
+  Put16(at, static_cast<uint16_t>(value));
+  Put16(at + 2, static_cast<uint16_t>(value >> 16));
+}
 
 uint32_t U32(const std::string& b, size_t at) {
   return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
@@ -23,7 +36,7 @@ std::optional<BmpContents> ParseBmp(const std::string& bytes) {
   const size_t size = bytes.size();
   if (size < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
   const uint32_t headerSize = U32(bytes, kFileHeader);
-  const bool core = headerSize == sizeof(BITMAPCOREHEADER);
+  const bool core = headerSize == kCoreHeaderSize;
   if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
       headerSize != 124) {
     return std::nullopt;
@@ -32,7 +45,7 @@ std::optional<BmpContents> ParseBmp(const std::string& bytes) {
 
   long long width, height;
   uint16_t planes, bitCount;
-  uint32_t compression = BI_RGB, colorsUsed = 0, imageSize = 0;
+  uint32_t compression = kRgb, colorsUsed = 0, imageSize = 0;
   if (core) {
     width = U16(bytes, kFileHeader + 4);
     height = U16(bytes, kFileHeader + 6);
@@ -51,16 +64,16 @@ std::optional<BmpContents> ParseBmp(const std::string& bytes) {
   const long long rows = topDown ? -height : height;
   if (planes != 1 || width <= 0 || rows <= 0 || width * rows > kMaxBitmapPixels) return std::nullopt;
 
-  const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
+  const bool rle = compression == kRle8 || compression == kRle4;
   const bool validFormat =
-      (compression == BI_RGB && (bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
+      (compression == kRgb && (bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
                                  bitCount == 24 || bitCount == 32)) ||
-      (compression == BI_RLE8 && bitCount == 8) || (compression == BI_RLE4 && bitCount == 4) ||
-      (compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32));
+      (compression == kRle8 && bitCount == 8) || (compression == kRle4 && bitCount == 4) ||
+      (compression == kBitFields && (bitCount == 16 || bitCount == 32));
   if (!validFormat || (rle && topDown)) return std::nullopt;
 
   // Bit-field masks follow a 40-byte header; larger headers hold them inside.
-  const size_t maskBytes = (compression == BI_BITFIELDS && headerSize == 40) ? 12 : 0;
+  const size_t maskBytes = (compression == kBitFields && headerSize == 40) ? 12 : 0;
   size_t paletteEntries = 0;
   if (bitCount <= 8) {
     paletteEntries = colorsUsed == 0 ? (size_t{1} << bitCount) : colorsUsed;
@@ -86,29 +99,27 @@ std::optional<BmpContents> ParseBmp(const std::string& bytes) {
   contents.width = static_cast<int>(width);
   contents.height = static_cast<int>(rows);
   contents.bitsOffset = bitsOffset;
-  BITMAPINFOHEADER header = {};
-  header.biSize = sizeof(BITMAPINFOHEADER);
-  header.biWidth = static_cast<LONG>(width);
-  header.biHeight = static_cast<LONG>(height);
-  header.biPlanes = 1;
-  header.biBitCount = bitCount;
-  header.biCompression = compression;
-  header.biSizeImage = rle ? imageSize : 0;
-  header.biClrUsed = bitCount <= 8 ? static_cast<DWORD>(paletteEntries) : 0;
-  contents.info.resize(sizeof(header) + 12 + (bitCount <= 8 ? paletteEntries * 4 : 0));
-  std::memcpy(contents.info.data(), &header, sizeof(header));
-  uint8_t* tail = contents.info.data() + sizeof(header);
-  if (compression == BI_BITFIELDS) {
+  // BITMAPINFOHEADER, little-endian as in the file.
+  contents.info.assign(kInfoHeaderSize + 12 + (bitCount <= 8 ? paletteEntries * 4 : 0), 0);
+  uint8_t* header = contents.info.data();
+  Put32(header, kInfoHeaderSize);
+  Put32(header + 4, static_cast<uint32_t>(width));
+  Put32(header + 8, static_cast<uint32_t>(height));
+  Put16(header + 12, 1);
+  Put16(header + 14, bitCount);
+  Put32(header + 16, compression);
+  Put32(header + 20, rle ? imageSize : 0);
+  Put32(header + 32, bitCount <= 8 ? static_cast<uint32_t>(paletteEntries) : 0);
+  uint8_t* tail = header + kInfoHeaderSize;
+  if (compression == kBitFields) {
     // Masks sit right after the 40 bytes in every header version.
-    std::memcpy(tail, bytes.data() + kFileHeader + 40, 12);
+    std::memcpy(tail, bytes.data() + kFileHeader + kInfoHeaderSize, 12);
     tail += 12;
   }
   if (bitCount <= 8) {
     for (size_t i = 0; i < paletteEntries; ++i) {
       const size_t at = tableStart + maskBytes + i * entrySize;
-      RGBQUAD quad = {static_cast<BYTE>(bytes[at]), static_cast<BYTE>(bytes[at + 1]),
-                      static_cast<BYTE>(bytes[at + 2]), 0};
-      std::memcpy(tail + i * 4, &quad, 4);
+      std::memcpy(tail + i * 4, bytes.data() + at, 3);  // blue, green, red; the fourth byte stays 0
     }
   }
   return contents;
