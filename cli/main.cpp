@@ -76,7 +76,10 @@ int wmain(int argc, wchar_t** argv) {
   ports.writeFile = files.write;
   ports.confirm = [&](const std::wstring& text) {
     cli::WriteText(err, text + L" ");
-    return IsYes(cli::ReadLine());
+    const std::wstring answer = cli::ReadLine();
+    // A typed answer ends its own line; one from a pipe does not.
+    if (!cli::IsConsole(GetStdHandle(STD_INPUT_HANDLE))) cli::WriteText(err, L"\n");
+    return IsYes(answer);
   };
   // Live lines only for a person watching; a script reads the result instead.
   ports.progress = [&](const std::wstring& line) {

@@ -109,11 +109,13 @@ bool RestoreCommand(RunContext& run) {
     run.text += L"The receiver already holds this backup; nothing to change.\n";
     return true;
   }
-  run.text += L"Changes:\n" + changes;
+  // Asked: the question shows the changes; told (--yes): the output does.
   if (!run.args.yes) {
     if (!run.ports.confirm || !run.ports.confirm(L"Changes:\n" + changes + run.Text(L"ConfirmRestore"))) {
       return run.Fail(ExitCode::kCancelled, L"Cancelled");
     }
+  } else {
+    run.text += L"Changes:\n" + changes;
   }
   receiver::PageJournal transient;
   receiver::PageJournal& journal = run.ports.journal != nullptr ? *run.ports.journal : transient;

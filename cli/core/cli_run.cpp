@@ -70,9 +70,9 @@ std::wstring SlotLine(const host::TPairedDeviceTable& table, manager::Kind kind,
   if (manager::SlotEmpty(id)) {
     line += L"------  empty";
   } else {
-    line += manager::IdText(id) + (manager::SlotDisabled(id) ? L"  off" : L"  on ");
+    line += manager::IdText(id) + (manager::SlotDisabled(id) ? L"  off" : L"  on");
     const std::wstring name = manager::NameOf(table, kind, slot);
-    if (!name.empty()) line += L"  " + name;
+    if (!name.empty()) line += (manager::SlotDisabled(id) ? L"  " : L"   ") + name;
   }
   if (slot > activeCount) line += L"  (hidden)";
   return line + L"\n";

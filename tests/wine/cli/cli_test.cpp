@@ -159,12 +159,14 @@ TEST_F(CliSession, EveryCommandAgainstTheSimulatedReceiver) {
   const std::array<uint8_t, 256> saved = installation.ConfigPage();
   EXPECT_EQ(0u, Cli(L"remove keyboard:1").exitCode);
   EXPECT_EQ(0xFFFFFFu, installation.KeyboardSlot(0));
-  std::array<uint8_t, 256> lost = saved;
+  std::array<uint8_t, 256> lost = installation.ConfigPage();
   for (int k : {114, 115}) lost[2 * k] = lost[2 * k + 1] = 0xFF;  // and the mouse, by another hand
   installation.SetConfigPage(lost);
   r = Cli(L"restore \"" + backup + L"\"", "n\n");
   EXPECT_EQ(9u, r.exitCode);
   EXPECT_TRUE(Has(framework::EncodeUtf8(r.err), "mouse:1: empty -> 051234 \"Desk mouse\"")) << framework::EncodeUtf8(r.err);
+  EXPECT_TRUE(Has(framework::EncodeUtf8(r.err), "keyboard:1: empty -> 02A2B2")) << framework::EncodeUtf8(r.err);
+  EXPECT_EQ(lost, installation.ConfigPage());
   r = Cli(L"restore \"" + backup + L"\" --yes --json");
   EXPECT_EQ(0u, r.exitCode) << r.out;
   EXPECT_EQ(saved, installation.ConfigPage());
@@ -176,6 +178,18 @@ TEST_F(CliSession, EveryCommandAgainstTheSimulatedReceiver) {
   r = Cli(L"recover");
   EXPECT_EQ(0u, r.exitCode);
   EXPECT_EQ("Nothing to recover.\n", r.out);
+
+  // A receiver pulled out in the middle of a change: the journal keeps it, recover completes it.
+  installation.SetScenario("[Receiver]\nGeneration=104\n[Faults]\nUnplugAfterErase=40\n");
+  r = Cli(L"disable 02A2B2 --force");
+  EXPECT_EQ(1u, r.exitCode);
+  EXPECT_EQ(L"The receiver stopped answering during the change. Plug it in again and run Tandra_Cli recover.\n", r.err);
+  Reporting("mouse,0x51234,after=3");
+  r = Cli(L"recover --json");
+  EXPECT_EQ(0u, r.exitCode);
+  EXPECT_TRUE(Has(r.out, "\"recovered\":true,\"pending\":\"completed\"")) << r.out;
+  EXPECT_EQ(0x82A2B2u, installation.KeyboardSlot(0));
+  EXPECT_EQ(0x51234u, installation.MouseSlot(0));
   EXPECT_EQ(2u, Cli(L"enable 9999999").exitCode);
   Cli(L"--help");
   SaveTranscript(L"cli_session.txt");
