@@ -59,8 +59,8 @@ bool BackupCommand(RunContext& run) {
   }
   run.json.Key("file").String(run.args.file).Key("generation").Number(backup.generation)
       .Key("devices").Number(devices);
-  run.text += L"Saved " + std::to_wstring(devices) + L" devices of the receiver (generation " +
-              std::to_wstring(backup.generation) + L") to " + run.args.file + L"\n";
+  run.text += L"Saved the receiver (generation " + std::to_wstring(backup.generation) + L", paired devices: " +
+              std::to_wstring(devices) + L") to " + run.args.file + L"\n";
   return true;
 }
 

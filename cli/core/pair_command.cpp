@@ -57,7 +57,12 @@ bool PairCommand(RunContext& run) {
   run.json.Key("kind").String(KindName(kind)).Key("code").String(code).Key("slot").Number(slot).Key("replaced");
   if (report.replaced) run.json.String(manager::IdText(static_cast<int32_t>(report.replacedId)));
   else run.json.Null();
+  run.json.Key("asked").String(KindName(run.args.pairKind));
   run.text += L"Paired " + framework::DecodeUtf8(KindName(kind)) + L" " + code + L" in " + SlotName(kind, slot) + L"\n";
+  if (kind != run.args.pairKind) {
+    run.text += L"A " + framework::DecodeUtf8(KindName(kind)) + L" reported first and was paired instead of a " +
+                framework::DecodeUtf8(KindName(run.args.pairKind)) + L".\n";
+  }
   if (report.replaced) {
     run.text += L"All five slots were taken: it replaced " + manager::IdText(static_cast<int32_t>(report.replacedId)) + L"\n";
   }

@@ -186,7 +186,7 @@ TEST_F(CliCommands, PairTakesTheFirstDeviceThatReportsAndStopsPairing) {
   ports.progress = [&](const std::wstring& line) { countdown.push_back(line); };
   const cli::CliResult result = Run({L"pair", L"mouse", L"--timeout", L"5", L"--json"});
   EXPECT_EQ(0, result.exitCode);
-  EXPECT_NE(std::string::npos, result.out.find("\"kind\":\"keyboard\",\"code\":\"02B3C4\",\"slot\":2,\"replaced\":null"));
+  EXPECT_NE(std::string::npos, result.out.find("\"kind\":\"keyboard\",\"code\":\"02B3C4\",\"slot\":2,\"replaced\":null,\"asked\":\"mouse\""));
   EXPECT_EQ(kKeyboardB & 0xFFFF, PageWord(kKeyboardSlot2 + 1));
   EXPECT_FALSE(receiver->InPairingMode());
   EXPECT_EQ((std::vector<std::wstring>{L"Take the batteries out of the mouse and put them back now.", L"5 s", L"4 s"}),
