@@ -43,6 +43,16 @@ int ActiveDeviceCount(const std::wstring& formsRoot, const std::wstring& languag
   return manager::ActiveDeviceCount(value == framework::kMissingValue ? nullptr : &value);
 }
 
+// Ctrl+C and Ctrl+Break do not end the process: a page rewrite must not be cut off, and pairing
+// must be switched off again. The commands look at the flag where stopping is safe.
+volatile LONG interrupted = 0;
+
+BOOL WINAPI OnConsoleControl(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+  InterlockedExchange(&interrupted, 1);
+  return TRUE;
+}
+
 bool IsYes(const std::wstring& answer) {
   return answer == L"y" || answer == L"Y" || answer == L"yes" || answer == L"Yes" || answer == L"YES";
 }
@@ -54,6 +64,7 @@ int wmain(int argc, wchar_t** argv) {
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
 
+  SetConsoleCtrlHandler(OnConsoleControl, TRUE);
   const std::wstring formsRoot = ProgramFolder() + L"Data\\Tandra_Technology\\Forms\\";
   const std::wstring language = framework::LanguageNameFor(0, GetUserDefaultLangID());
   framework::LoadLanguage(language, formsRoot);
@@ -87,6 +98,7 @@ int wmain(int argc, wchar_t** argv) {
     cli::WriteText(err, L"\r" + line + L"        ");
     progressShown = true;
   };
+  ports.interrupted = [] { return InterlockedCompareExchange(&interrupted, 0, 0) != 0; };
   ports.text = [](const std::wstring& key) { return framework::GetText(cli::kTextSection, key); };
   ports.activeCount = ActiveDeviceCount(formsRoot, language);
 

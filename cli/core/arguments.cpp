@@ -204,7 +204,7 @@ std::wstring UsageText() {
          L"\n"
          L"Exit codes: 0 done, 1 write not verified, 2 bad arguments, 3 no receiver, 4 several\n"
          L"receivers, 5 unsupported receiver, 6 refused by a rule, 7 Tandra is running, 8 bad backup\n"
-         L"file, 9 cancelled, 10 no such device, 11 pairing timed out, 12 file not written.\n";
+         L"file, 9 cancelled (or Ctrl+C), 10 no such device, 11 pairing timed out, 12 file not written.\n";
 }
 
 }  // namespace cli

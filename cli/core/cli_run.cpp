@@ -78,8 +78,11 @@ std::wstring SlotLine(const host::TPairedDeviceTable& table, manager::Kind kind,
   return line + L"\n";
 }
 
-RunContext::RunContext(const Arguments& arguments, CliPorts& ports) : args(arguments), ports(ports) {
-  json.BeginObject().Key("command").String(VerbName(args.verb));
+RunContext::RunContext(const Arguments& arguments, CliPorts& ports, bool understood)
+    : args(arguments), ports(ports) {
+  json.BeginObject().Key("command");
+  if (understood) json.String(VerbName(args.verb));
+  else json.Null();
 }
 
 bool RunContext::Fail(ExitCode code, const wchar_t* key, const std::wstring& argument) {
@@ -187,7 +190,7 @@ bool SignalCommand(RunContext& run) {
   gauge::SignalAverage average(window);
   run.json.Key("answers").BeginArray();
   bool failed = false;
-  for (int i = 1; i <= run.args.count; ++i) {
+  for (int i = 1; i <= run.args.count && !run.Interrupted(); ++i) {
     uint8_t rf[receiver::kRecordBytes] = {};
     if (!run.quarn.ReadRecord(receiver::kRecordRfInfo, rf)) {
       failed = true;
@@ -213,7 +216,7 @@ CliResult RunCli(const std::vector<std::wstring>& argv, CliPorts& ports) {
   if (!parsed.arguments) {
     Arguments bad;
     bad.json = parsed.json;
-    RunContext run(bad, ports);
+    RunContext run(bad, ports, false);
     run.Fail(ExitCode::kBadArguments, L"BadArguments", parsed.offending);
     return run.Finish();
   }

@@ -30,6 +30,9 @@ struct CliPorts {
   std::function<bool(const std::wstring& path, const std::string& bytes)> writeFile;
   // Shows `text` to the person at the console and asks; true = yes. Absent: no.
   std::function<bool(const std::wstring& text)> confirm;
+  // True once the user pressed Ctrl+C: pairing stops (pairing mode off), signal stops reading.
+  // Page rewrites always run to their end.
+  std::function<bool()> interrupted;
   // A live line for a person at a terminal (the pairing countdown, signal answers); never stdout.
   std::function<void(const std::wstring& line)> progress;
   TextLookup text;

@@ -32,6 +32,10 @@ bool PairCommand(RunContext& run) {
       return run.Fail(ExitCode::kNoReceiver, L"NoReceiver");
     }
     if (type == host::kPolledMouse || type == host::kPolledKeyboard) break;
+    if (run.Interrupted()) {
+      host::StopPairing(run.quarn);
+      return run.Fail(ExitCode::kCancelled, L"Cancelled");
+    }
     run.ports.wait(kPollIntervalMs);
   }
   host::StopPairing(run.quarn);

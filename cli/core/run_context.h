@@ -15,7 +15,9 @@ namespace cli {
 
 class RunContext {
  public:
-  RunContext(const Arguments& arguments, CliPorts& ports);
+  // `command` names the command in the JSON document; null there when the command line had none
+  // that was understood.
+  RunContext(const Arguments& arguments, CliPorts& ports, bool understood = true);
 
   // The host's receiver check: exactly one receiver, a pending rewrite settled (unless the host
   // runs: it settles its own), a generation of 38 or more. `forWriting` refuses while the host runs.
@@ -33,6 +35,8 @@ class RunContext {
   void Progress(const std::wstring& line) const {
     if (ports.progress) ports.progress(line);
   }
+  // Ctrl+C at the console: long commands stop at their next safe point.
+  bool Interrupted() const { return ports.interrupted && ports.interrupted(); }
 
   const Arguments& args;
   CliPorts& ports;

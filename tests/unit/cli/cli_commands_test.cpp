@@ -76,7 +76,9 @@ TEST_F(CliCommands, ReceiverCheckFailuresHaveTheirOwnExitCodes) {
   result = Run({L"list"});
   EXPECT_EQ(5, result.exitCode);
   EXPECT_EQ(L"This receiver (generation 37) is not supported.\n", result.err);
-  EXPECT_EQ(2, Run({L"list", L"now"}).exitCode);
+  result = Run({L"list", L"now", L"--json"});
+  EXPECT_EQ(2, result.exitCode);
+  EXPECT_EQ(0u, result.out.find("{\"command\":null,\"ok\":false,\"exit\":2,\"error\":\"bad-arguments\""));
 }
 
 TEST_F(CliCommands, WritesAreRefusedWhileTheHostRunsButListingIsNot) {
@@ -191,6 +193,13 @@ TEST_F(CliCommands, PairTakesTheFirstDeviceThatReportsAndStopsPairing) {
   EXPECT_FALSE(receiver->InPairingMode());
   EXPECT_EQ((std::vector<std::wstring>{L"Take the batteries out of the mouse and put them back now.", L"5 s", L"4 s"}),
             countdown);
+}
+
+TEST_F(CliCommands, CtrlCEndsPairingWithPairingModeOff) {
+  ports.interrupted = [] { return true; };
+  EXPECT_EQ(9, Run({L"pair", L"keyboard"}).exitCode);
+  EXPECT_FALSE(receiver->InPairingMode());
+  EXPECT_EQ(0xFFFFu, PageWord(kKeyboardSlot2 + 1));
 }
 
 TEST_F(CliCommands, SignalAveragesEveryFiveAnswers) {
