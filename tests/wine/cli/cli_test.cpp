@@ -216,6 +216,25 @@ TEST_F(CliSession, TheHostRunningRefusesWritesAndShowsTheToolsNames) {
   host.ExitCode();
 }
 
+TEST_F(CliSession, TheHostCompletesAChangeTheToolLeftUnfinished) {
+  ASSERT_EQ(0u, Cli(L"pair mouse --timeout 10").exitCode);
+  Reporting("keyboard,0x2A2B2,after=2");
+  ASSERT_EQ(0u, Cli(L"pair keyboard --timeout 10").exitCode);
+  installation.SetScenario("[Receiver]\nGeneration=104\n[Faults]\nUnplugAfterErase=40\n");
+  ASSERT_EQ(1u, Cli(L"remove keyboard:1").exitCode);
+  installation.SetScenario("[Receiver]\nGeneration=104\n");
+  // The host settles the record the tool left in the journal they share, right after it starts.
+  host_test::HostRun host(installation);
+  ASSERT_TRUE(host.Started());
+  const std::wstring recovered = installation.Text(L"English", L"CorvilMain", L"PageRecovered");
+  EXPECT_EQ(0u, host.DialogText().find(recovered));
+  host.DismissDialog();
+  EXPECT_EQ(0xFFFFFFu, installation.KeyboardSlot(0));
+  EXPECT_EQ(0x51234u, installation.MouseSlot(0));
+  PostMessageW(host.Window(), WM_CLOSE, 0, 0);
+  host.ExitCode();
+}
+
 TEST_F(CliSession, ErrorsComeInTheUserLanguage) {
   installation.SetScenario("[Receiver]\nGeneration=104\n", 0);
   const std::wstring language = GetUserDefaultLangID() == 0x0411 ? L"Japanese" : L"English";
