@@ -2,14 +2,13 @@
 
 #include "cli/core/run_context.h"
 #include "framework/core/text_codec.h"
+#include "host/main/host_controller.h"
 #include "plugins/gauge/core/signal_average.h"
 #include "plugins/manager/core/device_slots.h"
 
 namespace cli {
 namespace {
 
-// The oldest receiver generation the suite drives, as the host's check has it.
-constexpr int kOldestGeneration = 38;
 // The signal display's pause between one answer and the next request.
 constexpr uint32_t kSignalPauseMs = 20;
 
@@ -120,7 +119,7 @@ bool RunContext::Connect(bool forWriting) {
   }
   generation = quarn.ReadGeneration();
   if (generation == 0) return Fail(ExitCode::kNoReceiver, L"NoReceiver");
-  if (generation < kOldestGeneration) {
+  if (generation < host::kOldestGeneration) {
     return Fail(ExitCode::kUnsupportedReceiver, L"UnsupportedReceiver", std::to_wstring(generation));
   }
   return true;
