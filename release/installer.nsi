@@ -62,8 +62,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}. All rig
 ; A running program's files cannot be replaced or removed (Windows refuses to write a running
 ; program), and skipping them would leave a mixed installation behind. So first ask the user to close
 ; the programs; a silent run cannot ask and stops with exit code 2, leaving everything as it was.
-; The host is found by its single-instance mutex, the pairing tool (which has none) by trying to
-; open its installed program file for writing.
+; The host is found by its single-instance mutex, the pairing tool and the command-line tool (which
+; have none) by trying to open their installed program files for writing.
 !macro PROGRAM_IN_USE file
   ${If} ${FileExists} "$INSTDIR\${file}"
     ClearErrors
@@ -86,6 +86,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}. All rig
     ${EndIf}
     !insertmacro PROGRAM_IN_USE "Tandra_Technology.exe"
     !insertmacro PROGRAM_IN_USE "Vantrel_PairingTool.exe"
+    !insertmacro PROGRAM_IN_USE "Tandra_Cli.exe"
     ${If} $0 = 0
       ${Break}
     ${EndIf}
