@@ -26,7 +26,7 @@ class HostileHub {
     };
     ops_.closeHandle = [](void* c, usb::PlatformHandle) { --static_cast<HostileHub*>(c)->openHandles_; };
     ops_.deviceIoControl = [](void* c, usb::PlatformHandle, uint32_t code, const void*, uint32_t, void* out,
-                              uint32_t outSize, uint32_t* bytesReturned) {
+                              uint32_t outSize, uint32_t* bytesReturned, uint32_t /*timeoutMs*/) {
       auto* self = static_cast<HostileHub*>(c);
       const uint8_t how = self->Byte();
       if ((how & 7) == 0) return false;

@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   TSoftCpu cpu(tree.Ops());
   SilentView view;
-  pairtool::PairingRun run(cpu, [](const std::wstring& key) { return key; }, view);
+  receiver::PageJournal journal;
+  pairtool::PairingRun run(cpu, [](const std::wstring& key) { return key; }, view, journal);
   run.PressPair();
   for (int tick = 0; tick < pairtool::PairingRun::kCountdownTicks + 2; ++tick) run.Tick();
   return 0;
