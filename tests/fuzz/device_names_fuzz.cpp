@@ -5,33 +5,11 @@
 #include <string>
 
 #include "host/names/device_names.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace {
 
-struct MemoryFiles {
-  std::map<std::wstring, std::string> files;
-  host::NameFileOps Ops() {
-    host::NameFileOps ops;
-    ops.read = [this](const std::wstring& path, std::string* bytes) {
-      const auto it = files.find(path);
-      if (it == files.end()) return false;
-      *bytes = it->second;
-      return true;
-    };
-    ops.write = [this](const std::wstring& path, const std::string& bytes) {
-      files[path] = bytes;
-      return true;
-    };
-    ops.replace = [this](const std::wstring& from, const std::wstring& to) {
-      files[to] = files[from];
-      files.erase(from);
-      return true;
-    };
-    ops.remove = [this](const std::wstring& path) { files.erase(path); };
-    ops.makeFolder = [](const std::wstring&) { return true; };
-    return ops;
-  }
-};
+using testfiles::MemoryFiles;
 
 }  // namespace
 

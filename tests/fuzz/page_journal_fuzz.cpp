@@ -8,7 +8,7 @@
 
 #include "receiver/page_rewrite.h"
 #include "simulator/receiver.h"
-#include "tests/unit/receiver/memory_files.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace {
 
@@ -48,10 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   receiver::Page page;
   std::copy(data + recordSize, data + size, page.begin());
 
-  receivertest::MemoryFiles files;
-  files.files[std::wstring(receivertest::kUserFolder) + receiver::PageJournal::kFileName] =
+  testfiles::MemoryFiles files;
+  files.files[std::wstring(testfiles::kUserFolder) + receiver::PageJournal::kFileName] =
       std::string(reinterpret_cast<const char*>(data), recordSize);
-  receiver::PageJournal journal(files.Ops(), receivertest::kUserFolder);
+  receiver::PageJournal journal(files.Ops(), testfiles::kUserFolder);
 
   sim::Receiver simulated{sim::Scenario()};
   for (int k = 0; k < receiver::kPageWords; ++k) {

@@ -6,7 +6,7 @@
 #include "cli/core/cli_run.h"
 #include "framework/core/text_codec.h"
 #include "tests/unit/host/receiver_fixture.h"
-#include "tests/unit/receiver/memory_files.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class CliCommands : public hosttest::ReceiverFixture {
     ports.library = library.get();
     ports.journal = &journal;
     ports.nameOps = files.Ops();
-    ports.nameFolder = receivertest::kUserFolder;
+    ports.nameFolder = testfiles::kUserFolder;
     ports.hostRunning = [this] { return hostRunning; };
     ports.wait = [](uint32_t) {};
     ports.readFile = files.Ops().read;
@@ -38,8 +38,8 @@ class CliCommands : public hosttest::ReceiverFixture {
 
   cli::CliResult Run(std::vector<std::wstring> args) { return cli::RunCli(args, ports); }
 
-  receivertest::MemoryFiles files;
-  receiver::PageJournal journal{files.Ops(), receivertest::kUserFolder};
+  testfiles::MemoryFiles files;
+  receiver::PageJournal journal{files.Ops(), testfiles::kUserFolder};
   cli::CliPorts ports;
   bool hostRunning = false;
   bool confirmAnswer = false;
@@ -121,7 +121,7 @@ TEST_F(CliCommands, TheManagersRulesHold) {
 TEST_F(CliCommands, RemoveCompactsAndRenameReachesTheNamesFile) {
   SetSlot(40, 0x33333);  // mouse slot 3
   EXPECT_EQ(0, Run({L"rename", L"060B0C", L"Desk mouse"}).exitCode);
-  EXPECT_NE(std::string::npos, files.files[std::wstring(receivertest::kUserFolder) + L"DeviceNames.ini"].find("060B0C=Desk mouse"));
+  EXPECT_NE(std::string::npos, files.files[std::wstring(testfiles::kUserFolder) + L"DeviceNames.ini"].find("060B0C=Desk mouse"));
   EXPECT_EQ(2, Run({L"rename", L"060B0C", L"A name far too long"}).exitCode);
   EXPECT_EQ(0, Run({L"remove", L"051234"}).exitCode);
   // Slot 1 emptied: the devices below move up one, the last shown slot becomes free.

@@ -15,7 +15,7 @@
 #include "receiver/config_slots.h"
 #include "receiver/receiver_protocol.h"
 #include "tests/unit/host/receiver_fixture.h"
-#include "tests/unit/receiver/memory_files.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace hosttest {
 namespace {
@@ -138,8 +138,8 @@ TEST_F(HostControllerTest, ReceiverCheckCompletesARewriteCutOffBeforeTheGenerati
   scenario.generation = 38;  // kept in the configuration page itself
   scenario.unplugAfterErase = 40;
   Start();
-  receivertest::MemoryFiles files;
-  controller->SetJournalStore(files.Ops(), receivertest::kUserFolder);
+  testfiles::MemoryFiles files;
+  controller->SetJournalStore(files.Ops(), testfiles::kUserFolder);
   view.texts = {{L"RecoveredMouse", L"Mice: %s"}, {L"RecoveredKeyboard", L"Keyboards: %s"}};
   SetSlot(114, 0x11111);
   SetSlot(116, 0x22222);
@@ -164,8 +164,8 @@ TEST_F(HostControllerTest, ReceiverCheckCompletesARewriteCutOffBeforeTheGenerati
 TEST_F(HostControllerTest, StartSettlesARecordAnEarlierRunLeft) {
   scenario.generation = 38;
   Start();
-  receivertest::MemoryFiles files;
-  controller->SetJournalStore(files.Ops(), receivertest::kUserFolder);
+  testfiles::MemoryFiles files;
+  controller->SetJournalStore(files.Ops(), testfiles::kUserFolder);
   controller->SettleAtStart();
   EXPECT_TRUE(view.shown.empty());
 
@@ -177,7 +177,7 @@ TEST_F(HostControllerTest, StartSettlesARecordAnEarlierRunLeft) {
     record.intended[2 * k] = 0x05;
     record.intended[2 * k + 2] = static_cast<uint8_t>(k);
   }
-  receiver::PageJournal(files.Ops(), receivertest::kUserFolder).Open(record);
+  receiver::PageJournal(files.Ops(), testfiles::kUserFolder).Open(record);
   for (int k = 0; k < 32; ++k) SetSlot(2 * k, 0xFFFFFFFF);  // erased, half the page
   controller->SettleAtStart();
   ASSERT_EQ(1u, view.shown.size());
@@ -462,35 +462,7 @@ TEST(DeviceCode, SixUpperCaseDigitsOfNineteenBits) {
 namespace hosttest {
 namespace {
 
-// The names file in memory: what the host reads and writes across openings of the manager.
-struct MemoryFiles {
-  std::map<std::wstring, std::string> files;
-  host::NameFileOps Ops() {
-    host::NameFileOps ops;
-    ops.read = [this](const std::wstring& path, std::string* bytes) {
-      auto found = files.find(path);
-      if (found == files.end()) return false;
-      *bytes = found->second;
-      return true;
-    };
-    ops.write = [this](const std::wstring& path, const std::string& bytes) {
-      ++writes;
-      if (!writable) return false;
-      files[path] = bytes;
-      return true;
-    };
-    ops.replace = [this](const std::wstring& from, const std::wstring& to) {
-      files[to] = files[from];
-      files.erase(from);
-      return true;
-    };
-    ops.remove = [this](const std::wstring& path) { files.erase(path); };
-    ops.makeFolder = [](const std::wstring&) { return true; };
-    return ops;
-  }
-  bool writable = true;
-  int writes = 0;
-};
+using testfiles::MemoryFiles;
 
 constexpr wchar_t kNameFolder[] = L"C:\\Users\\me\\Tandra\\";
 
@@ -553,7 +525,7 @@ TEST_F(ReportedNameTest, ANewNameGoesWithTheKindThatReported) {
 }
 
 TEST_F(ReportedNameTest, ANamesFileThatCannotBeSavedIsToldOnce) {
-  files.writable = false;
+  files.failWrites = true;
   PairAndLeave([](contract::WizardParams* record) { SetWizardName(record, u"Desk keys"); });
   EXPECT_EQ(std::vector<std::wstring>{L"<NamesNotSaved>"}, view.shown);
 }

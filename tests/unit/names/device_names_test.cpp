@@ -5,6 +5,7 @@
 #include <map>
 
 #include "host/names/device_names.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace {
 
@@ -14,40 +15,7 @@ using host::DeviceNames;
 constexpr wchar_t kFolder[] = L"C:\\Users\\me\\AppData\\Roaming\\Tandra\\";
 const std::wstring kPath = std::wstring(kFolder) + L"DeviceNames.ini";
 
-struct MemoryFiles {
-  std::map<std::wstring, std::string> files;
-  bool failWrites = false;
-  bool failReplace = false;
-  int writes = 0;
-
-  host::NameFileOps Ops() {
-    host::NameFileOps ops;
-    ops.read = [this](const std::wstring& path, std::string* bytes) {
-      const auto found = files.find(path);
-      if (found == files.end()) return false;
-      *bytes = found->second;
-      return true;
-    };
-    ops.write = [this](const std::wstring& path, const std::string& bytes) {
-      ++writes;
-      if (failWrites) {
-        files[path] = bytes.substr(0, bytes.size() / 2);  // a torn write
-        return false;
-      }
-      files[path] = bytes;
-      return true;
-    };
-    ops.replace = [this](const std::wstring& from, const std::wstring& to) {
-      if (failReplace || files.count(from) == 0) return false;
-      files[to] = files[from];
-      files.erase(from);
-      return true;
-    };
-    ops.remove = [this](const std::wstring& path) { files.erase(path); };
-    ops.makeFolder = [](const std::wstring&) { return true; };
-    return ops;
-  }
-};
+using testfiles::MemoryFiles;
 
 host::TPairedDeviceTable Table() {
   host::TPairedDeviceTable table{};

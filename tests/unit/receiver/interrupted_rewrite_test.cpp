@@ -18,7 +18,7 @@
 #include "receiver/softcpu.h"
 #include "simulator/usb_tree.h"
 #include "tests/unit/host/fake_device_library.h"
-#include "tests/unit/receiver/memory_files.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace {
 
@@ -80,15 +80,15 @@ class RewriteSweep {
  public:
   virtual ~RewriteSweep() = default;
   // Fresh receiver and program objects over `files`.
-  virtual void Start(receivertest::MemoryFiles& files) = 0;
+  virtual void Start(testfiles::MemoryFiles& files) = 0;
   // The rewrite as the program runs it.
   virtual void Rewrite() = 0;
   // The receiver is back: the program's receiver check. `restarted`: the program was started anew.
-  virtual void Check(receivertest::MemoryFiles& files, bool restarted) = 0;
+  virtual void Check(testfiles::MemoryFiles& files, bool restarted) = 0;
   virtual CuttableReceiver& Receiver() = 0;
 
   void Run(const char* name) {
-    receivertest::MemoryFiles files;
+    testfiles::MemoryFiles files;
     Start(files);
     const Page before = Receiver().ConfigPage();
     Receiver().CutAt(-1, Cut::kUnplug);
@@ -101,7 +101,7 @@ class RewriteSweep {
 
     for (const Cut cut : {Cut::kUnplug, Cut::kStop}) {
       for (long at = 0; at < transfers; ++at) {
-        receivertest::MemoryFiles cutFiles;
+        testfiles::MemoryFiles cutFiles;
         Start(cutFiles);
         Receiver().CutAt(at, cut);
         try {
@@ -126,7 +126,7 @@ class RewriteSweep {
 class HostSweep : public RewriteSweep {
  public:
   explicit HostSweep(std::function<void(host::TQUARN&)> rewrite) : rewrite_(std::move(rewrite)) {}
-  void Start(receivertest::MemoryFiles& files) override {
+  void Start(testfiles::MemoryFiles& files) override {
     receiver_ = std::make_unique<CuttableReceiver>(sim::Scenario());
     FillPairings(*receiver_);
     fake_ = std::make_unique<hosttest::FakeDeviceLibrary>(receiver_.get());
@@ -135,7 +135,7 @@ class HostSweep : public RewriteSweep {
     NewProgram(files);
   }
   void Rewrite() override { rewrite_(quarn_); }
-  void Check(receivertest::MemoryFiles& files, bool restarted) override {
+  void Check(testfiles::MemoryFiles& files, bool restarted) override {
     if (restarted) NewProgram(files);
     receiver::SettlePendingRewrite(quarn_, *journal_, NoWait, host::kHostUpdateModeWaits);
   }
@@ -143,8 +143,8 @@ class HostSweep : public RewriteSweep {
 
  private:
   static void NoWait(uint32_t) {}
-  void NewProgram(receivertest::MemoryFiles& files) {
-    journal_ = std::make_unique<receiver::PageJournal>(files.Ops(), receivertest::kUserFolder);
+  void NewProgram(testfiles::MemoryFiles& files) {
+    journal_ = std::make_unique<receiver::PageJournal>(files.Ops(), testfiles::kUserFolder);
     std::u16string path;
     uint16_t tag = 0;
     ASSERT_EQ(1, library_->FindReceiver(0, &path, &tag));
@@ -172,7 +172,7 @@ class QuietView : public pairtool::PairingView {
 // The pairing tool: the receiver found on the (simulated) USB tree, the Pair button settling.
 class PairToolSweep : public RewriteSweep {
  public:
-  void Start(receivertest::MemoryFiles& files) override {
+  void Start(testfiles::MemoryFiles& files) override {
     run_.reset();
     cpu_.reset();
     tree_ = std::make_unique<sim::UsbTree>();
@@ -184,16 +184,16 @@ class PairToolSweep : public RewriteSweep {
     NewProgram(files);
   }
   void Rewrite() override { run_->SaveMouseId(0x51234, 0x80, 0x11); }
-  void Check(receivertest::MemoryFiles& files, bool restarted) override {
+  void Check(testfiles::MemoryFiles& files, bool restarted) override {
     if (restarted) NewProgram(files);
     run_->PressPair();
   }
   CuttableReceiver& Receiver() override { return *receiver_; }
 
  private:
-  void NewProgram(receivertest::MemoryFiles& files) {
+  void NewProgram(testfiles::MemoryFiles& files) {
     run_.reset();
-    journal_ = std::make_unique<receiver::PageJournal>(files.Ops(), receivertest::kUserFolder);
+    journal_ = std::make_unique<receiver::PageJournal>(files.Ops(), testfiles::kUserFolder);
     cpu_ = std::make_unique<TSoftCpu>(tree_->Ops());
     ASSERT_TRUE(cpu_->FindReceiver(receiver::kVendorId, receiver::kProductIdA));
     run_ = std::make_unique<pairtool::PairingRun>(

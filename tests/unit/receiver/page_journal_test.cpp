@@ -7,7 +7,7 @@
 #include <string>
 
 #include "receiver/page_rewrite.h"
-#include "tests/unit/receiver/memory_files.h"
+#include "tests/unit/support/memory_files.h"
 
 namespace {
 
@@ -63,9 +63,9 @@ TEST(PageJournalRecord, DamagedRecordsAreRefused) {
 }
 
 TEST(PageJournal, KeepsTheRecordInMemoryWhenTheFileCannotBeWritten) {
-  receivertest::MemoryFiles files;
+  testfiles::MemoryFiles files;
   files.failWrites = true;
-  receiver::PageJournal journal(files.Ops(), receivertest::kUserFolder);
+  receiver::PageJournal journal(files.Ops(), testfiles::kUserFolder);
   EXPECT_FALSE(journal.Open(SampleRecord()));
   ASSERT_TRUE(journal.Pending().has_value());
   journal.Close();
@@ -73,16 +73,16 @@ TEST(PageJournal, KeepsTheRecordInMemoryWhenTheFileCannotBeWritten) {
 }
 
 TEST(PageJournal, AnotherRunFindsTheRecordUntilItIsClosed) {
-  receivertest::MemoryFiles files;
-  receiver::PageJournal(files.Ops(), receivertest::kUserFolder).Open(SampleRecord());
-  receiver::PageJournal later(files.Ops(), receivertest::kUserFolder);
+  testfiles::MemoryFiles files;
+  receiver::PageJournal(files.Ops(), testfiles::kUserFolder).Open(SampleRecord());
+  receiver::PageJournal later(files.Ops(), testfiles::kUserFolder);
   ASSERT_TRUE(later.Pending().has_value());
   EXPECT_EQ(SampleRecord().intended, later.Pending()->intended);
   later.Close();
   EXPECT_TRUE(files.files.empty());
   // A damaged file is as good as none.
-  files.files[std::wstring(receivertest::kUserFolder) + L"PageJournal.dat"] = "RCVPAGE1 torn";
-  EXPECT_FALSE(receiver::PageJournal(files.Ops(), receivertest::kUserFolder).Pending());
+  files.files[std::wstring(testfiles::kUserFolder) + L"PageJournal.dat"] = "RCVPAGE1 torn";
+  EXPECT_FALSE(receiver::PageJournal(files.Ops(), testfiles::kUserFolder).Pending());
 }
 
 TEST(PageJournal, PageStatesBlockByBlock) {

@@ -1,15 +1,18 @@
-// Per-user files kept in memory: what a program leaves behind outlives the program's objects.
+// Per-user files kept in memory: what a program leaves behind outlives the program's objects. Shared
+// by the tests and fuzz targets of everything that keeps a per-user file (names, page journal).
 #pragma once
 #include <map>
 #include <string>
 
 #include "userfiles/user_file_ops.h"
 
-namespace receivertest {
+namespace testfiles {
 
 struct MemoryFiles {
   std::map<std::wstring, std::string> files;
-  bool failWrites = false;
+  bool failWrites = false;   // a write leaves half its bytes behind and fails (a torn write)
+  bool failReplace = false;
+  int writes = 0;
 
   userfiles::FileOps Ops() {
     userfiles::FileOps ops;
@@ -20,12 +23,16 @@ struct MemoryFiles {
       return true;
     };
     ops.write = [this](const std::wstring& path, const std::string& bytes) {
-      if (failWrites) return false;
+      ++writes;
+      if (failWrites) {
+        files[path] = bytes.substr(0, bytes.size() / 2);
+        return false;
+      }
       files[path] = bytes;
       return true;
     };
     ops.replace = [this](const std::wstring& from, const std::wstring& to) {
-      if (files.count(from) == 0) return false;
+      if (failReplace || files.count(from) == 0) return false;
       files[to] = files[from];
       files.erase(from);
       return true;
@@ -38,4 +45,4 @@ struct MemoryFiles {
 
 constexpr wchar_t kUserFolder[] = L"C:\\Users\\me\\AppData\\Roaming\\Tandra\\";
 
-}  // namespace receivertest
+}  // namespace testfiles
