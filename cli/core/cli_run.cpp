@@ -2,7 +2,7 @@
 
 #include "cli/core/run_context.h"
 #include "framework/core/text_codec.h"
-#include "host/main/host_controller.h"
+#include "host/receiver/receiver_check.h"
 #include "plugins/gauge/core/signal_average.h"
 #include "plugins/manager/core/device_slots.h"
 
@@ -100,27 +100,22 @@ bool RunContext::Connect(bool forWriting) {
   const bool hostRunning = ports.hostRunning && ports.hostRunning();
   if (forWriting && hostRunning) return Fail(ExitCode::kHostRunning, L"HostRunning");
   if (ports.library == nullptr) return Fail(ExitCode::kNoReceiver, L"LibraryMissing");
-  std::u16string path;
-  uint16_t tag = 0;
-  const int32_t count = ports.library->FindReceiver(0, &path, &tag);
-  if (count < 0) return Fail(ExitCode::kNoReceiver, L"LibraryMissing");
-  if (count == 0) return Fail(ExitCode::kNoReceiver, L"NoReceiver");
-  if (count > 1) return Fail(ExitCode::kSeveralReceivers, L"SeveralReceivers");
-  quarn = host::TQUARN(ports.library, path, tag);
-  quarn.SetJournal(ports.journal);
-  // A blank page has lost its generation word too: settle before the generation is read.
-  if (!hostRunning && ports.journal != nullptr) {
-    receiver::Page page{};
-    settled = receiver::SettlePendingRewrite(quarn, *ports.journal, ports.wait, host::kHostUpdateModeWaits, &page);
-    if (settled == receiver::SettleResult::kCompleted) {
-      json.Key("recovered").Bool(true);
-      text += Text(L"Recovered") + L"\n";
-    }
+  // While the host runs, its own checks settle the journal: the two must not write at once.
+  const host::ReceiverCheck check =
+      host::CheckReceiver(*ports.library, ports.journal, ports.wait, &quarn, {!hostRunning, true});
+  settled = check.settled;
+  generation = check.generation;
+  if (settled == receiver::SettleResult::kCompleted) {
+    json.Key("recovered").Bool(true);
+    text += Text(L"Recovered") + L"\n";
   }
-  generation = quarn.ReadGeneration();
-  if (generation == 0) return Fail(ExitCode::kNoReceiver, L"NoReceiver");
-  if (generation < host::kOldestGeneration) {
-    return Fail(ExitCode::kUnsupportedReceiver, L"UnsupportedReceiver", std::to_wstring(generation));
+  switch (check.state) {
+    case host::ReceiverState::kUsable: break;
+    case host::ReceiverState::kNone: return Fail(ExitCode::kNoReceiver, L"NoReceiver");
+    case host::ReceiverState::kSeveral: return Fail(ExitCode::kSeveralReceivers, L"SeveralReceivers");
+    case host::ReceiverState::kLibraryMissing: return Fail(ExitCode::kNoReceiver, L"LibraryMissing");
+    case host::ReceiverState::kUnsupported:
+      return Fail(ExitCode::kUnsupportedReceiver, L"UnsupportedReceiver", std::to_wstring(generation));
   }
   return true;
 }

@@ -39,49 +39,27 @@ HostController::HostController(TDeviceLibrary& library, HostView& view,
 void HostController::ShowText(const wchar_t* key) { view_.ShowMessage(view_.Text(key)); }
 
 bool HostController::CheckReceiver() {
-  std::u16string path;
-  uint16_t tag = 0;
-  const int32_t count = library_.FindReceiver(0, &path, &tag);
-  receiverUsable_ = false;
-  if (count == 1) {
-    quarn_ = TQUARN(&library_, path, tag);
-    quarn_.SetJournal(&journal_);
-    SettlePageJournal();
-    const int generation = quarn_.ReadGeneration();
-    if (generation >= kOldestGeneration) {
-      receiverUsable_ = true;
-    } else if (generation == 0) {
-      // The receiver went away or does not answer between the look-up and the read.
-      ShowText(kNoDongleExists);
-    } else {
-      ShowText(kDongleNotSupported);
-    }
-  } else if (count == 0) {
-    ShowText(kNoDongleExists);
-  } else if (count > 1) {
-    ShowText(kMultipleDongle);
-  } else {
-    ShowText(kDeviceLibraryMissing);
+  const ReceiverCheck check = host::CheckReceiver(library_, &journal_, wait_, &quarn_);
+  TellSettled(check);
+  receiverUsable_ = check.state == ReceiverState::kUsable;
+  switch (check.state) {
+    case ReceiverState::kUsable: break;
+    case ReceiverState::kNone: ShowText(kNoDongleExists); break;
+    case ReceiverState::kSeveral: ShowText(kMultipleDongle); break;
+    case ReceiverState::kLibraryMissing: ShowText(kDeviceLibraryMissing); break;
+    case ReceiverState::kUnsupported: ShowText(kDongleNotSupported); break;
   }
   return receiverUsable_;
 }
 
 void HostController::SettleAtStart() {
   if (!journal_.Pending()) return;
-  std::u16string path;
-  uint16_t tag = 0;
-  if (library_.FindReceiver(0, &path, &tag) != 1) return;
-  quarn_ = TQUARN(&library_, path, tag);
-  quarn_.SetJournal(&journal_);
-  SettlePageJournal();
+  TellSettled(host::CheckReceiver(library_, &journal_, wait_, &quarn_, {true, false}));
 }
 
-void HostController::SettlePageJournal() {
-  receiver::Page page{};
-  if (receiver::SettlePendingRewrite(quarn_, journal_, wait_, kHostUpdateModeWaits, &page) !=
-      receiver::SettleResult::kCompleted) {
-    return;
-  }
+void HostController::TellSettled(const ReceiverCheck& check) {
+  if (check.settled != receiver::SettleResult::kCompleted) return;
+  const receiver::Page& page = check.settledPage;
   // The message, then a line per kind: "Mice: 051234, 0A1B2C". Four lines are what the confirmation
   // dialog shows, so a kind with more than three devices is given as a count.
   constexpr int kCodesPerLine = 3;

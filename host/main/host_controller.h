@@ -12,6 +12,7 @@
 #include "host/receiver/device_library.h"
 #include "host/receiver/pair_parameters.h"
 #include "host/receiver/quarn.h"
+#include "host/receiver/receiver_check.h"
 #include "host/receiver/receiver_operations.h"
 #include "receiver/page_journal.h"
 
@@ -26,8 +27,6 @@ struct RequestMessages {
   uint32_t requestRfInfo = 0;
 };
 
-// The oldest receiver generation the suite drives.
-constexpr int kOldestGeneration = 38;
 // Between the two reads of the device list handed to the manager.
 constexpr uint32_t kSecondTableDelayMs = 50;
 
@@ -82,8 +81,8 @@ class HostController {
   void RequestRfInfo(WindowRef window);
 
   void FillHead(contract::RecordHead* head) const;
-  // A rewrite of the page that was cut off is finished before anything else reads the receiver.
-  void SettlePageJournal();
+  // Tells the user what an interrupted rewrite that the check completed put back.
+  void TellSettled(const ReceiverCheck& check);
   void ShowText(const wchar_t* key);
   // What happened to the devices that reported during the wizard run, told after it returns.
   void ReportPairingStores();
