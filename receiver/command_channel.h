@@ -17,6 +17,16 @@ class CommandChannel {
   virtual bool SendCommand(uint16_t command, uint16_t value, uint16_t length) = 0;
   // One command whose reply fills buffer[0..length); false, and the buffer untouched, on failure.
   virtual bool ReadCommand(uint16_t command, uint16_t value, uint16_t length, uint8_t* buffer) = 0;
+
+  // The named commands, written once for every channel.
+  bool ErasePage(uint16_t address);
+  bool LoadByte(uint8_t position, uint8_t value);
+  // The 64-byte write buffer as the block at address, or (block false) its first word alone.
+  bool Program(uint16_t address, bool block = true);
+  bool ReadRecord(uint16_t selector, uint8_t* record);  // record holds kRecordBytes
+  bool SetParameter(uint8_t number, uint16_t value);
+  bool UpdateMode(uint16_t mode);  // kUpdateModeEnter or kUpdateModeLeave
+  bool SetPairing(uint16_t on);    // 1 = start, 0 = stop
 };
 
 // A page as the receiver holds it: byte 2k is the low byte of word k.

@@ -9,10 +9,10 @@ constexpr uint8_t kErasedByte = 0xFF;
 
 bool WriteInUpdateMode(CommandChannel& channel, const Page& page, const Wait& wait,
                        const UpdateModeWaits& waits) {
-  channel.SendCommand(CMD_UPDATE_MODE, kUpdateModeEnter, kDiscardedReplyLength);
+  channel.UpdateMode(kUpdateModeEnter);
   wait(waits.afterEnter);
   const bool written = WritePage(channel, kConfigPageAddress, page.data());
-  channel.SendCommand(CMD_UPDATE_MODE, kUpdateModeLeave, kDiscardedReplyLength);
+  channel.UpdateMode(kUpdateModeLeave);
   wait(waits.afterLeave);
   return written;
 }
@@ -37,14 +37,14 @@ bool RewriteConfigPage(CommandChannel& channel, PageJournal& journal, const Page
   // A record that only lives in memory still covers a receiver pulled out while this program runs.
   journal.Open(record);
 
-  channel.SendCommand(CMD_UPDATE_MODE, kUpdateModeEnter, kDiscardedReplyLength);
+  channel.UpdateMode(kUpdateModeEnter);
   wait(waits.afterEnter);
   bool written = WritePage(channel, kConfigPageAddress, intended.data());
   bool settled = written;
   // The page is erased or half written now; while the receiver answers, the page as it was read
   // goes back at once. A receiver that is gone keeps the record for its return.
   if (!written) settled = WritePage(channel, kConfigPageAddress, original.data());
-  channel.SendCommand(CMD_UPDATE_MODE, kUpdateModeLeave, kDiscardedReplyLength);
+  channel.UpdateMode(kUpdateModeLeave);
   wait(waits.afterLeave);
   if (settled) journal.Close();
   return written;

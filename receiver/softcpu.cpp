@@ -29,40 +29,12 @@ bool TSoftCpu::ReadCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength, u
   return true;
 }
 
-bool TSoftCpu::Program(uint16_t address, bool block) {
-  const auto argument = static_cast<uint16_t>(block ? (address | kProgramBlockFlag)
-                                                    : (address & ~kProgramBlockFlag));
-  return SendCommand(CMD_PROGRAM, argument, kDiscardedReplyLength);
-}
-
 bool TSoftCpu::ReadMemory(uint16_t address, uint16_t count, uint8_t* buffer) {
   return ReadCommand(CMD_READ_MEMORY, address, count, buffer);
 }
 
-bool TSoftCpu::ErasePage(uint16_t address) {
-  return SendCommand(CMD_ERASE_PAGE, address, kDiscardedReplyLength);
-}
-
-bool TSoftCpu::LoadByte(uint8_t position, uint8_t value) {
-  const auto argument = static_cast<uint16_t>(position | (value << 8));
-  return SendCommand(CMD_LOAD_BYTE, argument, kDiscardedReplyLength);
-}
-
-bool TSoftCpu::ReadRecord(uint16_t selector, uint8_t* record) {
-  return ReadCommand(CMD_READ_RECORD, selector, kRecordBytes, record);
-}
-
-bool TSoftCpu::SetParameter(uint8_t number, uint16_t value) {
-  return SendCommand(static_cast<uint16_t>(CMD_SET_PARAMETER + number), value,
-                     kDiscardedReplyLength);
-}
-
-bool TSoftCpu::UpdateMode(uint16_t mode) {
-  return SendCommand(CMD_UPDATE_MODE, mode, kDiscardedReplyLength);
-}
-
 bool TSoftCpu::StartPairing() {
-  return SendCommand(CMD_PAIRING, kPairingStart, kDiscardedReplyLength);
+  return SetPairing(kPairingStart);
 }
 
 bool TSoftCpu::WriteBlock(uint16_t address, const uint8_t* data, const Progress& progress) {

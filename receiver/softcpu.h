@@ -19,13 +19,7 @@ class TSoftCpu : public TUsbDescriptors, public receiver::CommandChannel {
   // transfer fails or the reply is shorter than wLength.
   bool ReadCommand(uint16_t wValue, uint16_t wIndex, uint16_t wLength, uint8_t* buffer) override;
 
-  bool Program(uint16_t address, bool block);
   bool ReadMemory(uint16_t address, uint16_t count, uint8_t* buffer);
-  bool ErasePage(uint16_t address);
-  bool LoadByte(uint8_t position, uint8_t value);
-  bool ReadRecord(uint16_t selector, uint8_t* record);  // record holds 8 bytes
-  bool SetParameter(uint8_t number, uint16_t value);
-  bool UpdateMode(uint16_t mode);  // 1 = enter, 2 = leave
   bool StartPairing();
 
   // Loads 64 bytes, programs them as the block at address and reads every word back. True only

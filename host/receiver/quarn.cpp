@@ -32,10 +32,6 @@ bool TQUARN::ReadCommand(uint16_t command, uint16_t value, uint16_t length, uint
   return LibrarySucceeded(library_->ReadCommand(path_, tag_, command, value, length, buffer));
 }
 
-bool TQUARN::Program(uint16_t address) {
-  return SendCommand(CMD_PROGRAM, address | kProgramBlockFlag, kDiscardedReplyLength);
-}
-
 bool TQUARN::ReadMemory(uint16_t address, uint16_t wordCount, uint16_t* words) {
   if (words == nullptr) return false;
   std::vector<uint8_t> bytes(2u * wordCount + 1u);
@@ -47,30 +43,6 @@ bool TQUARN::ReadMemory(uint16_t address, uint16_t wordCount, uint16_t* words) {
   }
   return true;
 }
-
-bool TQUARN::ErasePage(uint16_t address) {
-  return SendCommand(CMD_ERASE_PAGE, address, kDiscardedReplyLength);
-}
-
-bool TQUARN::LoadByte(uint8_t position, uint8_t value) {
-  return SendCommand(CMD_LOAD_BYTE, static_cast<uint16_t>(position | (value << 8)),
-                     kDiscardedReplyLength);
-}
-
-bool TQUARN::ReadRecord(uint16_t selector, uint8_t* record) {
-  return ReadCommand(CMD_READ_RECORD, selector, kRecordBytes, record);
-}
-
-bool TQUARN::SetParameter(uint8_t number, uint16_t value) {
-  return SendCommand(static_cast<uint16_t>(CMD_SET_PARAMETER + number), value,
-                     kDiscardedReplyLength);
-}
-
-bool TQUARN::UpdateMode(uint16_t mode) {
-  return SendCommand(CMD_UPDATE_MODE, mode, kDiscardedReplyLength);
-}
-
-bool TQUARN::SetPairing(uint16_t on) { return SendCommand(CMD_PAIRING, on, kDiscardedReplyLength); }
 
 namespace {
 

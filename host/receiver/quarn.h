@@ -32,15 +32,8 @@ class TQUARN : public receiver::CommandChannel {
   // On failure buffer is left as it was.
   bool ReadCommand(uint16_t command, uint16_t value, uint16_t length, uint8_t* buffer) override;
 
-  bool Program(uint16_t address);  // the 64-byte write buffer as the block at address
   // wordCount words from address into words[] (low byte first on the wire); untouched on failure.
   bool ReadMemory(uint16_t address, uint16_t wordCount, uint16_t* words);
-  bool ErasePage(uint16_t address);
-  bool LoadByte(uint8_t position, uint8_t value);
-  bool ReadRecord(uint16_t selector, uint8_t* record);  // 8 bytes
-  bool SetParameter(uint8_t number, uint16_t value);
-  bool UpdateMode(uint16_t mode);  // 1 = enter, 2 = leave
-  bool SetPairing(uint16_t on);    // 1 = start, 0 = stop
 
   // Loads and programs 32 words, then reads each back. True only when every word reads back as
   // written; a read-back that fails counts as a difference.
