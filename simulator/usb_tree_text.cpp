@@ -1,12 +1,25 @@
 // Reading the text description of a simulated USB tree (format in usb_tree.h).
 #include <cctype>
-#include <sstream>
 #include <vector>
 
 #include "simulator/usb_tree.h"
 
 namespace sim {
 namespace {
+
+// The blank-separated words of one line. Split by hand: string streams would bring the whole
+// locale machinery of the C++ runtime into the pairing tool, most of its size.
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  for (;;) {
+    while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at]))) ++at;
+    if (at == line.size()) return words;
+    const size_t start = at;
+    while (at < line.size() && !std::isspace(static_cast<unsigned char>(line[at]))) ++at;
+    words.push_back(line.substr(start, at - start));
+  }
+}
 
 bool ParseCount(const std::string& text, int* value) {
   if (text.empty() || text.size() > 3) return false;
@@ -144,14 +157,15 @@ bool LoadDevice(UsbTree* tree, const std::vector<std::string>& words,
 }  // namespace
 
 bool UsbTree::Load(const std::string& text, const DeviceResolver& resolve, std::string* error) {
-  std::istringstream lines(text);
-  std::string line;
-  for (int number = 1; std::getline(lines, line); ++number) {
+  size_t lineStart = 0;
+  for (int number = 1; lineStart < text.size(); ++number) {
+    size_t lineEnd = text.find('\n', lineStart);
+    if (lineEnd == std::string::npos) lineEnd = text.size();
+    std::string line = text.substr(lineStart, lineEnd - lineStart);
+    lineStart = lineEnd + 1;
     const size_t comment = line.find('#');
     if (comment != std::string::npos) line.erase(comment);
-    std::istringstream fields(line);
-    std::vector<std::string> words;
-    for (std::string word; fields >> word;) words.push_back(word);
+    const std::vector<std::string> words = Words(line);
     if (words.empty()) continue;
 
     std::string problem;
