@@ -13,6 +13,7 @@
 
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/files.h"
+#include "tests/wine/driver/hostile_files.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/host/host_session.h"
 
@@ -329,6 +330,44 @@ TEST_F(HostTest, MainWindowInTheUserLanguage) {
   Screenshot(host.Window(), L"host-main-" + language);
   host.Press(L"bt_Close");
   EXPECT_EQ(0u, host.ExitCode());
+}
+
+// Every file the host reads besides its code, made hostile at once: it still starts, shows its window
+// with what it could read, opens a plug-in, and writes nothing to the receiver.
+TEST_F(HostTest, AHostileInstallStillStartsAndWritesNothingToTheReceiver) {
+  HostInstallation installation = Install(L"hostile");
+  const std::wstring forms = installation.FormsRoot();
+  ASSERT_TRUE(driver::AddHugeLine(forms + L"Texts\\" + LanguageName() + L".txt", "lb_ForLife->Caption"));
+  ASSERT_TRUE(driver::WriteFileBytes(forms + L"CorvilMaintain\\UI_Main.txt", driver::NoiseBytes(4096, 1)));
+  ASSERT_TRUE(driver::CutRunLengthData(forms + L"Lustrea\\English\\WindowClose.bmp"));
+  ASSERT_TRUE(driver::CutRunLengthData(forms + L"CorvilMaintain\\English\\CorvilMain_Background.bmp"));
+  // A profile of its own, holding a names file and a page journal of noise.
+  const std::wstring appData = installation.Folder() + L"AppData";
+  CreateDirectoryW(appData.c_str(), nullptr);
+  CreateDirectoryW((appData + L"\\Tandra").c_str(), nullptr);
+  ASSERT_TRUE(driver::WriteFileBytes(appData + L"\\Tandra\\DeviceNames.ini", driver::NoiseBytes(3000, 2)));
+  ASSERT_TRUE(driver::WriteFileBytes(appData + L"\\Tandra\\PageJournal.dat", driver::NoiseBytes(528, 3)));
+  wchar_t ownAppData[MAX_PATH] = L"";
+  GetEnvironmentVariableW(L"APPDATA", ownAppData, MAX_PATH);
+  SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+  std::array<uint8_t, 256> page;
+  page.fill(0xFF);
+  const uint8_t mouse[] = {0x05, 0x00, 0x34, 0x12};
+  std::copy(std::begin(mouse), std::end(mouse), page.begin() + 228);
+  installation.SetConfigPage(page);
+
+  HostRun host(installation);
+  SetEnvironmentVariableW(L"APPDATA", ownAppData);
+  ASSERT_TRUE(host.Started());
+  EXPECT_FALSE(driver::GetText(host.Window()).empty());
+  Screenshot(host.Window(), L"host-hostile-install");
+  host.Press(L"bt_OpenCorvilManager");
+  EXPECT_TRUE(driver::WaitUntil([&] { return Has(ProbeLog(installation, L"CorvilManager"), "language="); }))
+      << "the manager did not open";
+  ASSERT_TRUE(host.WaitIdle());
+  host.Press(L"bt_Close");
+  EXPECT_EQ(0u, host.ExitCode());
+  EXPECT_EQ(page, installation.ConfigPage());
 }
 
 }  // namespace

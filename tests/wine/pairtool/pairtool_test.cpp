@@ -7,8 +7,10 @@
 #include <array>
 #include <string>
 
+#include "framework/core/text_codec.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/files.h"
+#include "tests/wine/driver/hostile_files.h"
 #include "tests/wine/driver/process.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/pairtool/installation.h"
@@ -168,6 +170,36 @@ TEST(PairingTool, ReceiverPulledOutMidStoreIsRestoredByTheNextPress) {
   EXPECT_TRUE(std::equal(std::begin(stored), std::end(stored), page.begin() + 228));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(journal.c_str()));
   DeleteFileW(journal.c_str());
+}
+
+// The language file, the close button's bitmap and the page journal made hostile: the tool still shows
+// its window, a press of Pair with nothing to pair counts down as usual, and the receiver's page is as
+// it was.
+TEST(PairingTool, AHostileInstallStillStartsAndWritesNothingToTheReceiver) {
+  Installation installation(L"hostile");
+  installation.SetScenario("[Receiver]\n");
+  std::array<uint8_t, 256> page;
+  page.fill(0xFF);
+  const uint8_t keyboard[] = {0x02, 0x00, 0xDE, 0xBC};
+  std::copy(std::begin(keyboard), std::end(keyboard), page.begin() + 232);
+  installation.SetConfigPage(page);
+  ASSERT_TRUE(driver::AddHugeLine(installation.Folder() + L"data\\" + Language() + L".txt", "PAIR_Title"));
+  ASSERT_TRUE(driver::CutRunLengthData(installation.Folder() + L"data\\MouseA_WindowClose.bmp"));
+  const std::wstring appData = installation.Folder() + L"AppData";
+  CreateDirectoryW(appData.c_str(), nullptr);
+  CreateDirectoryW((appData + L"\\Vantrel").c_str(), nullptr);
+  ASSERT_TRUE(driver::WriteFileBytes(appData + L"\\Vantrel\\PageJournal.dat", driver::NoiseBytes(528, 3)));
+  wchar_t ownAppData[MAX_PATH] = L"";
+  GetEnvironmentVariableW(L"APPDATA", ownAppData, MAX_PATH);
+  SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+  PairTool tool(installation);
+  SetEnvironmentVariableW(L"APPDATA", ownAppData);
+  ASSERT_NE(nullptr, tool.Window());
+  tool.Screenshot(L"hostile-install");
+  tool.Press(L"bt_Pair");
+  EXPECT_TRUE(driver::WaitUntil([&] { return !tool.Text(L"lb_Message").empty(); }, 5000)) << "no countdown";
+  EXPECT_TRUE(tool.WaitText(L"lb_Message", L"")) << framework::EncodeUtf8(tool.Text(L"lb_Message"));
+  EXPECT_EQ(page, installation.ConfigPage());
 }
 
 }  // namespace

@@ -1,16 +1,21 @@
-// Every visible text of the wizard's steps, the device manager and the signal display fits its place
-// in every language, measured under Wine with the fonts the suite renders with. Prints
+// Every visible text of the host's main window, the pairing tool's window, the wizard's steps, the
+// device manager and the signal display fits its place in every language, measured under Wine with the fonts the suite renders with. Prints
 // "texts checked, texts that fit" and lists every text that does not fit.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
+#include "forms/application.h"
+#include "host/app/tandra_form.h"
+#include "pairtool/app/pair_form.h"
+#include "receiver/softcpu.h"
 #include "tests/wine/driver/driver.h"
 #include "tests/wine/driver/files.h"
 #include "tests/wine/driver/screenshot.h"
 #include "tests/wine/gauge/fake_host.h"
 #include "tests/wine/gauge/gauge_session.h"
+#include "tests/wine/host/host_installation.h"
 #include "tests/wine/manager/fake_host.h"
 #include "tests/wine/manager/manager_drive.h"
 #include "tests/wine/texts/form_fit.h"
@@ -49,6 +54,37 @@ void Report(const char* what, const Tally& tally) {
   std::printf("%s: %d texts checked, %d texts that fit\n", what, tally.checked, tally.fit);
   for (const std::string& misfit : tally.misfits) std::printf("  does not fit: %s\n", misfit.c_str());
   std::fflush(stdout);
+}
+
+// Both programs' windows, built in this process as the programs build them, over the staged tree.
+TEST(TextFit, MainWindowAndPairingToolInTheirLanguages) {
+  forms::Application::Initialize();
+  const std::wstring stage = host_test::StageFolder();
+  Tally host;
+  for (const Language& language : kLanguages) {
+    auto form = forms::MakeForm<hostapp::TTandraTechnology>(hostapp::FoldersOfProgram(stage), language.id);
+    form->FireCreate();
+    form->Show();
+    CheckForm(form->Handle(), Narrow(language.name) + " main window", host);
+    ShootIfShown(form->Handle(), language, L"main-window");
+  }
+  Report("Main window", host);
+  EXPECT_EQ(host.checked, host.fit);
+  EXPECT_GT(host.checked, 13 * 6);
+
+  const usb::UsbPlatformOps noHub{};  // the window does not touch the receiver until Pair
+  TSoftCpu cpu(noHub);
+  Tally tool;
+  for (const Language& language : {Language{L"English", 0x0409}, Language{L"ChineseT", 0x0404},
+                                   Language{L"ChineseS", 0x0804}}) {
+    auto form = forms::MakeForm<TPairForm>(cpu, stage, language.id);
+    form->FireCreate();
+    form->Show();
+    CheckForm(form->Handle(), Narrow(language.name) + " pairing tool", tool);
+  }
+  Report("Pairing tool", tool);
+  EXPECT_EQ(tool.checked, tool.fit);
+  EXPECT_GT(tool.checked, 3 * 3);
 }
 
 // The step-2 countdown runs for a moment before the device answers, so that step 2 is seen.
