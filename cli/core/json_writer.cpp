@@ -44,33 +44,24 @@ JsonWriter& JsonWriter::Key(const char* name) {
   return *this;
 }
 
-JsonWriter& JsonWriter::BeginObject() {
+JsonWriter& JsonWriter::Open(char mark) {
   BeforeValue();
-  out_ += "{";
+  out_ += mark;
   first_.push_back(true);
   return *this;
 }
 
-JsonWriter& JsonWriter::EndObject() {
-  out_ += "}";
+JsonWriter& JsonWriter::Close(char mark) {
+  out_ += mark;
   first_.pop_back();
   if (first_.empty()) out_ += "\n";
   return *this;
 }
 
-JsonWriter& JsonWriter::BeginArray() {
-  BeforeValue();
-  out_ += "[";
-  first_.push_back(true);
-  return *this;
-}
-
-JsonWriter& JsonWriter::EndArray() {
-  out_ += "]";
-  first_.pop_back();
-  if (first_.empty()) out_ += "\n";
-  return *this;
-}
+JsonWriter& JsonWriter::BeginObject() { return Open('{'); }
+JsonWriter& JsonWriter::EndObject() { return Close('}'); }
+JsonWriter& JsonWriter::BeginArray() { return Open('['); }
+JsonWriter& JsonWriter::EndArray() { return Close(']'); }
 
 JsonWriter& JsonWriter::String(const std::wstring& text) {
   BeforeValue();

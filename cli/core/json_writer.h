@@ -26,6 +26,8 @@ class JsonWriter {
 
  private:
   void BeforeValue();
+  JsonWriter& Open(char mark);   // '{' or '['
+  JsonWriter& Close(char mark);  // '}' or ']'; a newline after the outermost
 
   std::string out_;
   std::vector<bool> first_;  // per open container: no member written yet

@@ -294,15 +294,20 @@ TEST_F(HostControllerTest, ARefusedPollAnswersZeroAndPostsNothing) {
   EXPECT_TRUE(view.posted.empty());
 }
 
-TEST_F(HostControllerTest, AStoreThatDoesNotVerifyIsToldAfterTheWizard) {
-  scenario.generation = 104;
+// A keyboard that reports at once, and its slot neither erases nor programs: a page holding it never
+// reads back as written.
+sim::ScriptedDevice KeyboardWhoseSlotSticks(sim::Scenario& scenario) {
+  scenario.stuckWords.push_back(
+      static_cast<uint16_t>(0x2700 + host::SlotFirstWord(host::SlotKind::kKeyboard, 0) + 1));
   sim::ScriptedDevice keyboard;
   keyboard.kind = sim::DeviceKind::kKeyboard;
   keyboard.id = 0x12345;
-  scenario.devices.push_back(keyboard);
-  // The keyboard's slot neither erases nor programs: the new page never reads back as written.
-  scenario.stuckWords.push_back(
-      static_cast<uint16_t>(0x2700 + host::SlotFirstWord(host::SlotKind::kKeyboard, 0) + 1));
+  return keyboard;
+}
+
+TEST_F(HostControllerTest, AStoreThatDoesNotVerifyIsToldAfterTheWizard) {
+  scenario.generation = 104;
+  scenario.devices.push_back(KeyboardWhoseSlotSticks(scenario));
   Start();
   view.onWizard = [this](contract::WizardParams*) {
     Send(kMessages.pairStart);
@@ -317,15 +322,10 @@ TEST_F(HostControllerTest, AStoreThatDoesNotVerifyIsToldAfterTheWizard) {
 
 TEST_F(HostControllerTest, AFailedStoreFollowedByAGoodOneIsNotReported) {
   scenario.generation = 104;
-  sim::ScriptedDevice keyboard;
-  keyboard.kind = sim::DeviceKind::kKeyboard;
-  keyboard.id = 0x12345;
   sim::ScriptedDevice mouse;
   mouse.id = 0x2BCDE;
   mouse.session = 2;
-  scenario.devices = {keyboard, mouse};
-  scenario.stuckWords.push_back(
-      static_cast<uint16_t>(0x2700 + host::SlotFirstWord(host::SlotKind::kKeyboard, 0) + 1));
+  scenario.devices = {KeyboardWhoseSlotSticks(scenario), mouse};
   Start();
   view.onWizard = [this](contract::WizardParams*) {
     Send(kMessages.pairStart);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/core/text_codec.h"
+#include "tests/wine/driver/hostile_files.h"
 #include "tests/wine/host/host_installation.h"
 #include "tests/wine/host/host_session.h"
 #include "tests/wine/manager/manager_drive.h"
@@ -43,11 +44,8 @@ std::string Drain(HANDLE pipe) {
 
 class CliSession : public ::testing::Test {
  protected:
-  CliSession() : installation(Name()) {
-    // The tool and the host keep their files under %APPDATA%\Tandra: a private one per test.
-    appData = installation.Folder() + L"AppData";
-    CreateDirectoryW(appData.c_str(), nullptr);
-    SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+  // The tool and the host keep their files under %APPDATA%\Tandra: a private one per test.
+  CliSession() : installation(Name()), profile(installation.Folder(), L"Tandra") {
     Reporting("mouse,0x51234,attr=0x80,after=3");
   }
   // The simulated receiver with one device that reports during pairing (every run of the tool is
@@ -116,7 +114,7 @@ class CliSession : public ::testing::Test {
   }
 
   HostInstallation installation;
-  std::wstring appData;
+  driver::PrivateProfile profile;
   std::string transcript;
 };
 
@@ -148,7 +146,7 @@ TEST_F(CliSession, EveryCommandAgainstTheSimulatedReceiver) {
   EXPECT_TRUE(Has(r.out, "{\"kind\":\"mouse\",\"slot\":1,\"code\":\"051234\",\"enabled\":true,\"name\":\"Desk mouse\",\"state\":\"paired\"}")) << r.out;
 
   // Backup, lose both devices, restore.
-  const std::wstring backup = appData + L"\\receiver-backup.txt";
+  const std::wstring backup = profile.AppData() + L"\\receiver-backup.txt";
   EXPECT_EQ(0u, Cli(L"backup \"" + backup + L"\"").exitCode);
   const std::array<uint8_t, 256> saved = installation.ConfigPage();
   EXPECT_EQ(0u, Cli(L"remove keyboard:1").exitCode);

@@ -1,5 +1,7 @@
 #include "tests/wine/driver/hostile_files.h"
 
+#include <windows.h>
+
 #include <optional>
 
 #include "framework/core/file_io.h"
@@ -49,5 +51,17 @@ bool CutRunLengthData(const std::wstring& path) {
   if (!runLength || dataOffset >= b.size()) return false;
   return WriteFileBytes(path, b.substr(0, dataOffset + (b.size() - dataOffset) / 3));
 }
+
+PrivateProfile::PrivateProfile(const std::wstring& folder, const std::wstring& vendor)
+    : appData_(folder + L"AppData"), userFolder_(folder + L"AppData\\" + vendor + L"\\") {
+  wchar_t previous[MAX_PATH] = L"";
+  GetEnvironmentVariableW(L"APPDATA", previous, MAX_PATH);
+  previous_ = previous;
+  CreateDirectoryW(appData_.c_str(), nullptr);
+  CreateDirectoryW(userFolder_.c_str(), nullptr);
+  SetEnvironmentVariableW(L"APPDATA", appData_.c_str());
+}
+
+PrivateProfile::~PrivateProfile() { SetEnvironmentVariableW(L"APPDATA", previous_.c_str()); }
 
 }  // namespace driver

@@ -15,4 +15,21 @@ bool AddHugeLine(const std::wstring& path, const std::string& key);
 // runs it promises reach past the end of the file.
 bool CutRunLengthData(const std::wstring& path);
 
+// Points APPDATA, which the programs a test starts inherit, at <folder>AppData for the object's
+// lifetime, with the per-user folder <folder>AppData\<vendor>\ made.
+class PrivateProfile {
+ public:
+  PrivateProfile(const std::wstring& folder, const std::wstring& vendor);
+  ~PrivateProfile();
+  PrivateProfile(const PrivateProfile&) = delete;
+  PrivateProfile& operator=(const PrivateProfile&) = delete;
+  const std::wstring& AppData() const { return appData_; }
+  const std::wstring& UserFolder() const { return userFolder_; }  // ends with a backslash
+
+ private:
+  std::wstring previous_;
+  std::wstring appData_;
+  std::wstring userFolder_;
+};
+
 }  // namespace driver

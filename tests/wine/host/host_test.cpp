@@ -342,14 +342,9 @@ TEST_F(HostTest, AHostileInstallStillStartsAndWritesNothingToTheReceiver) {
   ASSERT_TRUE(driver::CutRunLengthData(forms + L"Lustrea\\English\\WindowClose.bmp"));
   ASSERT_TRUE(driver::CutRunLengthData(forms + L"CorvilMaintain\\English\\CorvilMain_Background.bmp"));
   // A profile of its own, holding a names file and a page journal of noise.
-  const std::wstring appData = installation.Folder() + L"AppData";
-  CreateDirectoryW(appData.c_str(), nullptr);
-  CreateDirectoryW((appData + L"\\Tandra").c_str(), nullptr);
-  ASSERT_TRUE(driver::WriteFileBytes(appData + L"\\Tandra\\DeviceNames.ini", driver::NoiseBytes(3000, 2)));
-  ASSERT_TRUE(driver::WriteFileBytes(appData + L"\\Tandra\\PageJournal.dat", driver::NoiseBytes(528, 3)));
-  wchar_t ownAppData[MAX_PATH] = L"";
-  GetEnvironmentVariableW(L"APPDATA", ownAppData, MAX_PATH);
-  SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+  const driver::PrivateProfile profile(installation.Folder(), L"Tandra");
+  ASSERT_TRUE(driver::WriteFileBytes(profile.UserFolder() + L"DeviceNames.ini", driver::NoiseBytes(3000, 2)));
+  ASSERT_TRUE(driver::WriteFileBytes(profile.UserFolder() + L"PageJournal.dat", driver::NoiseBytes(528, 3)));
   std::array<uint8_t, 256> page;
   page.fill(0xFF);
   const uint8_t mouse[] = {0x05, 0x00, 0x34, 0x12};
@@ -357,7 +352,6 @@ TEST_F(HostTest, AHostileInstallStillStartsAndWritesNothingToTheReceiver) {
   installation.SetConfigPage(page);
 
   HostRun host(installation);
-  SetEnvironmentVariableW(L"APPDATA", ownAppData);
   ASSERT_TRUE(host.Started());
   EXPECT_FALSE(driver::GetText(host.Window()).empty());
   Screenshot(host.Window(), L"host-hostile-install");

@@ -185,15 +185,9 @@ TEST(PairingTool, AHostileInstallStillStartsAndWritesNothingToTheReceiver) {
   installation.SetConfigPage(page);
   ASSERT_TRUE(driver::AddHugeLine(installation.Folder() + L"data\\" + Language() + L".txt", "PAIR_Title"));
   ASSERT_TRUE(driver::CutRunLengthData(installation.Folder() + L"data\\MouseA_WindowClose.bmp"));
-  const std::wstring appData = installation.Folder() + L"AppData";
-  CreateDirectoryW(appData.c_str(), nullptr);
-  CreateDirectoryW((appData + L"\\Vantrel").c_str(), nullptr);
-  ASSERT_TRUE(driver::WriteFileBytes(appData + L"\\Vantrel\\PageJournal.dat", driver::NoiseBytes(528, 3)));
-  wchar_t ownAppData[MAX_PATH] = L"";
-  GetEnvironmentVariableW(L"APPDATA", ownAppData, MAX_PATH);
-  SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+  const driver::PrivateProfile profile(installation.Folder(), L"Vantrel");
+  ASSERT_TRUE(driver::WriteFileBytes(profile.UserFolder() + L"PageJournal.dat", driver::NoiseBytes(528, 3)));
   PairTool tool(installation);
-  SetEnvironmentVariableW(L"APPDATA", ownAppData);
   ASSERT_NE(nullptr, tool.Window());
   tool.Screenshot(L"hostile-install");
   tool.Press(L"bt_Pair");
