@@ -192,6 +192,50 @@ def apply_key(img, mask):
     return img
 
 
+def within_256_colours(img):
+    """The picture in at most 256 colours, so that it is stored 8-bit (see bmp_bytes).
+
+    For the large pictures whose anti-aliased edges leave them a few dozen shades over 256: the
+    closest pair of colours is merged, the rarer into the commoner, until 256 remain. On the pictures
+    it is used for (the pairing tool's window, the wizard's step-2 pictures), no channel moves by
+    more than 1 of 255, and their files shrink to a third (compiled in) or a fiftieth (run-length
+    compressed). The key colour is never merged either way: window shaping cuts exactly it away.
+    """
+    counted = img.getcolors(1 << 24)
+    if len(counted) <= 256:
+        return img
+    counts = {colour: n for n, colour in counted}
+    colours = sorted(counts)
+    # Closest first; of equally close pairs, the one with the rarest colour (fewest pixels change).
+    pairs = sorted((sum((a - b) ** 2 for a, b in zip(c1, c2)), min(counts[c1], counts[c2]), i, j)
+                   for i, c1 in enumerate(colours) for j, c2 in enumerate(colours[i + 1:], i + 1)
+                   if KEY not in (c1, c2))
+    into = {}  # merged colour -> the colour that took its pixels
+    alive = len(colours)
+    for _, _, i, j in pairs:
+        if alive <= 256:
+            break
+        c1, c2 = colours[i], colours[j]
+        if c1 in into or c2 in into:
+            continue
+        keep, drop = (c1, c2) if counts[c1] >= counts[c2] else (c2, c1)
+        into[drop] = keep
+        counts[keep] += counts[drop]
+        alive -= 1
+    final = {}
+    for colour in into:
+        target = colour
+        while target in into:
+            target = into[target]
+        final[colour] = target
+        if max(abs(a - b) for a, b in zip(colour, target)) > 2:
+            raise ValueError("a picture of %d colours would change visibly in 256: %s became %s"
+                             % (len(colours), colour, target))
+    out = img.copy()
+    out.putdata([final.get(colour, colour) for colour in img.getdata()])
+    return out
+
+
 def text_mask(w, h, lines, fnt, cx, cy, line_height, heavy=None):
     """Coverage mask of centred lines of text (anchor: middle of the line box).
 
@@ -689,7 +733,7 @@ def pair_window_background():
     _panel(img, 12, 176, 484, 80, 8, rgb("#0D2740"), rgb("#0A2035"), rgb("#2A557F"))
     _receiver_art(img, 338, 186)
     paint(img, rgb("#3F74A6"), outline)
-    return apply_key(img, mask)
+    return within_256_colours(apply_key(img, mask))
 
 
 def _receiver_art(img, x, y):
@@ -819,12 +863,13 @@ def ico_bytes(images):
     return header + entries + blobs
 
 
-def bmp_bytes(img, compact=True):
+def bmp_bytes(img, compact=True, rle=True):
     """A bottom-up BMP, written by hand so that no library default can change the bytes.
 
     A picture of at most 256 colours is stored as an 8-bit bitmap with its colours sorted, run-length
-    compressed where that is smaller: the same pixels in a fraction of the bytes (flat buttons and
-    symbols shrink fifty-fold). Others, and every picture when compact is false, are 24-bit.
+    compressed where that is smaller and rle allows: the same pixels in a fraction of the bytes
+    (flat buttons and symbols shrink fifty-fold). Others, and every picture when compact is false,
+    are 24-bit.
     """
     img = img.convert("RGB")
     w, h = img.size
@@ -839,7 +884,7 @@ def bmp_bytes(img, compact=True):
     rows = [pixels[y * w:(y + 1) * w] for y in range(h - 1, -1, -1)]
     table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
     plain = b"".join(bytes(row) + bytes((-w) % 4) for row in rows)
-    packed = _rle8(rows)
+    packed = _rle8(rows) if rle else plain
     if len(packed) < len(plain):
         return _bmp_file(w, h, 8, 1, table, packed)  # BI_RLE8
     return _bmp_file(w, h, 8, 0, table, plain)

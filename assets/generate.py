@@ -167,20 +167,24 @@ class Output:
     """Collects the files of a run, then writes them, skipping those whose bytes are already on disk,
     and keeps a list of them."""
 
-    def __init__(self, compact_below=None):
+    def __init__(self, compact_below=None, unpacked_below=None):
         """compact_below: bitmaps in this folder are stored compactly where lossless (see
-        artwork.bmp_bytes); None keeps every bitmap 24-bit. Files compiled into the programs or the
-        installer stay 24-bit: their readers are not the suite's."""
+        artwork.bmp_bytes); None keeps every bitmap 24-bit. unpacked_below: bitmaps compiled into
+        the programs, which Windows' own LoadImage reads: 8-bit where lossless, never run-length
+        compressed (a DIB section takes no compressed rows)."""
         self.files = {}
         self.written = []
         self.compact_below = compact_below
+        self.unpacked_below = unpacked_below
 
     def put(self, path, data):
         self.files[path] = data
 
     def bmp(self, path, img):
-        compact = self.compact_below is not None and path.startswith(self.compact_below + os.sep)
-        self.put(path, art.bmp_bytes(img, compact))
+        def below(folder):
+            return folder is not None and path.startswith(folder + os.sep)
+        unpacked = below(self.unpacked_below)
+        self.put(path, art.bmp_bytes(img, below(self.compact_below) or unpacked, rle=not unpacked))
 
     def text(self, path, lines):
         """UTF-16LE with a byte-order mark and CRLF line ends: what the Windows INI reader expects."""
@@ -498,9 +502,9 @@ def main(argv):
     langs = load_languages()
     texts = load_texts(langs)
     stage = os.path.abspath(args.stage)
-    out = Output(None if args.all_24_bit else stage)
     global GENERATED
     GENERATED = os.path.abspath(args.generated) if args.generated else None
+    out = Output(None if args.all_24_bit else stage, None if args.all_24_bit else GENERATED)
 
     stage_pairtool_texts(out, stage, langs, texts)
     stage_pairtool_bitmaps(out, stage, langs, texts)

@@ -19,6 +19,8 @@ function(suite_stage target subdir)
     # Release files carry no symbol table and no debug sections (the static C++ runtime alone brings
     # about a megabyte of them into every file); the installed suite is half the size without them.
     target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+    # Our terminate handler in place of the runtime's, which links a demangler into every file.
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/framework/runtime/terminate_handler.cpp)
   endif()
   # The installer packs every staged deliverable (release/CMakeLists.txt).
   set_property(GLOBAL APPEND PROPERTY SUITE_STAGED_TARGETS ${target})

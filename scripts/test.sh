@@ -52,9 +52,12 @@ fi
 mkdir -p "$SUITE_BUILD/$tree/evidence"
 {
   echo "build/ after the tests: $(du -sh "$SUITE_BUILD" | cut -f1)"
-  for state in "$SUITE_BUILD"/*/wine-state*; do
-    [ -d "$state" ] && echo "  of it $(realpath --relative-to="$SUITE_BUILD" "$state"): $(du -sh "$state" | cut -f1)"
-  done
+  # One du over all prefixes counts each file once: the sessions' prefixes share the template's
+  # modules as hard links, so each shows only what is its own.
+  du -sh "$SUITE_BUILD"/wine-template "$SUITE_BUILD"/*/wine-state* 2>/dev/null |
+    while IFS=$'\t' read -r size state; do
+      echo "  of it $(realpath --relative-to="$SUITE_BUILD" "$state"): $size"
+    done
 } >"$SUITE_BUILD/$tree/evidence/build-size.txt"
 [ -x "$SUITE_ROOT/scripts/show-evidence.sh" ] && "$SUITE_ROOT/scripts/show-evidence.sh"
 if [ $failed -ne 0 ]; then echo "test: FAILED"; exit 1; fi

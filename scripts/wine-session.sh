@@ -2,7 +2,7 @@
 # wine-session.sh <state-dir> <command> [args...]
 #
 # Runs <command> inside a private Wine session: its own X display (Xvfb), its own Wine prefix under
-# <state-dir>/prefix (made once, then reused), Wine's debug output silenced. Inside, SUITE_WINE names the
+# <state-dir>/prefix-<arch> (made once, then reused), Wine's debug output silenced. Inside, SUITE_WINE names the
 # Wine loader to use and scripts/wine-run.sh runs Windows programs. The session ends with the command:
 # wineserver is shut down, Xvfb stopped, and the command's exit status returned.
 set -uo pipefail
@@ -41,11 +41,21 @@ if [ "${SUITE_WINE_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$(head -n1 "$displayfile")
 fi
 
-if [ ! -f "$WINEPREFIX/.suite-ready" ]; then
+# Every session's prefix is a clone of one template prefix per architecture (build/wine-template),
+# booted once: the clone shares the template's Windows modules and fonts as hard links (95% of a
+# prefix, which Wine rewrites only when it updates a prefix for a new Wine) and has its own copy of
+# everything else. A new Wine or a change of this script makes a new template and new clones.
+template=$SUITE_BUILD/wine-template/prefix-$arch
+recipe="$("$SUITE_WINE" --version 2>/dev/null) $(sha1sum <"$0" | cut -c1-12)"
+
+make_template() {
+  local session_prefix=$WINEPREFIX
+  export WINEPREFIX=$template
   rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
   "$SUITE_WINE" wineboot -i >/dev/null 2>&1
   "$WINESERVER" -w
-  cat >"$state/settings.reg" <<'REG'
+  cat >"$WINEPREFIX.settings.reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
@@ -63,11 +73,22 @@ REGEDIT4
 "MS UI Gothic"="WenQuanYi Micro Hei"
 "Malgun Gothic"="WenQuanYi Micro Hei"
 REG
-  "$SUITE_WINE" regedit /S "$state/settings.reg" >/dev/null 2>&1
+  "$SUITE_WINE" regedit /S "$WINEPREFIX.settings.reg" >/dev/null 2>&1
   # Debian's Wine does not find its own Tahoma unless it lies in the prefix's font folder.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.suite-ready"
+  echo "$recipe" >"$WINEPREFIX/.suite-ready"
+  export WINEPREFIX=$session_prefix
+}
+
+if [ "$(cat "$WINEPREFIX/.suite-ready" 2>/dev/null)" != "$recipe" ]; then
+  mkdir -p "$SUITE_BUILD/wine-template"
+  (
+    flock 9  # the halves of the test run start together and share the template
+    [ "$(cat "$template/.suite-ready" 2>/dev/null)" = "$recipe" ] || make_template
+  ) 9>"$SUITE_BUILD/wine-template/.lock"
+  suite_clone_prefix "$template" "$WINEPREFIX" ||
+    { echo "wine-session: cannot make the prefix $WINEPREFIX" >&2; cleanup; exit 1; }
 fi
 
 export SUITE_WINE_SESSION=1

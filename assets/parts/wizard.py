@@ -44,7 +44,7 @@ def _frame(art, w, h, band):
 
 def _finish(art, img, mask, outline):
     art.paint(img, art.BLUE_DARK, outline)
-    return art.apply_key(img, mask)
+    return art.within_256_colours(art.apply_key(img, mask))
 
 
 def _panel(art, img, x, y, w, h):

@@ -32,7 +32,8 @@ mb() { awk -v b="$1" 'BEGIN { printf "%.2f", b / 1e6 }'; }
 # A fresh prefix of our own: the installer writes into HKLM and the Start menu, which no other test
 # may see, and a prefix of our own has its own wineserver.
 work=$(mktemp -d "$build/release-test.XXXXXX")
-cp -a "$WINEPREFIX" "$work/prefix"
+source "$source/scripts/common.sh"
+suite_clone_prefix "$WINEPREFIX" "$work/prefix" || { echo "FAIL cannot copy the prefix"; exit 1; }
 export WINEPREFIX=$work/prefix
 cleanup() { "$WINESERVER" -k >/dev/null 2>&1; rm -rf "$work"; }
 trap cleanup EXIT
