@@ -527,7 +527,7 @@ def main(argv):
 
     if args.preview:
         import previews
-        previews.make(os.path.abspath(args.preview), out.written, stage, langs, texts)
+        previews.make(os.path.abspath(args.preview), out.written, stage, langs, texts, GENERATED)
     return 0
 
 

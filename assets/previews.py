@@ -254,7 +254,9 @@ def _fit_sheet(path, texts, langs):
         f.write("\n".join(report) + ("\n" if report else "all labels fit\n"))
 
 
-def make(preview, written, stage, langs, texts):
+def make(preview, written, stage, langs, texts, generated_dir=None):
+    """generated_dir: the folder of the files compiled into the programs (the pairing tool's
+    window); without it the pairing tool's mock-ups are left out."""
     os.makedirs(preview, exist_ok=True)
     bmps = sorted(p for p in written if p.endswith(".bmp"))
     groups = {}
@@ -272,13 +274,10 @@ def make(preview, written, stage, langs, texts):
         else:
             g = "generated"
         groups.setdefault(g, []).append((rel, p))
-    generated_dir = None
     for g, entries in sorted(groups.items()):
         items = []
         for rel, p in entries:
             img = _load_bmp(p)
-            if g == "generated":
-                generated_dir = os.path.dirname(p)
             if os.path.basename(p) in ("Check.bmp", "Combo.bmp"):
                 shown = img  # copied as they are, never cut to a key colour
             elif img.size[0] > 200 and img.size[1] > 100:
@@ -329,7 +328,7 @@ def make(preview, written, stage, langs, texts):
 
 def caption_sheets(preview, stage, langs, captioned):
     """Normal cells of every captioned bitmap, a row per language, three languages per sheet."""
-    folder = os.path.join(stage, "Data", "Tandra_Technology", "Forms", "CorvilMaintain")
+    folder = os.path.join(stage, "Data", "Tandra_Technology", "Forms", "Lustrea")  # the shared skin
     f = _label_font()
     groups = [langs[i:i + 3] for i in range(0, len(langs), 3)]
     for n, group in enumerate(groups):
