@@ -28,24 +28,25 @@ if [ ${#targets[@]} -eq 0 ]; then
   exit 1
 fi
 
-failed=()
-for name in "${targets[@]}"; do
-  exe=$tree/fuzz/fuzz_$name
-  corpus=$fuzz_dir/corpus/$name
-  work=$tree/fuzz-work/$name
-  crashes=$tree/fuzz-crashes/$name
-  log=$tree/fuzz-logs/$name.log
-  mkdir -p "$work" "$crashes" "${log%/*}" "$corpus"
-  options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -print_final_stats=0
-           -artifact_prefix="$crashes/")
+# fuzz_target <name>: one target's run (and merge). It prints its report; a failure also leaves
+# <logs>/<name>.failed. The targets run side by side, one per processor, and report in order.
+logs=$tree/fuzz-logs
+fuzz_target() {
+  local name=$1
+  local exe=$tree/fuzz/fuzz_$name corpus=$fuzz_dir/corpus/$name work=$tree/fuzz-work/$name
+  local crashes=$tree/fuzz-crashes/$name log=$logs/$name.log
+  mkdir -p "$work" "$crashes" "$corpus"
+  local options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -print_final_stats=0
+                 -artifact_prefix="$crashes/")
   [ -f "$fuzz_dir/dict/$name.dict" ] && options+=(-dict="$fuzz_dir/dict/$name.dict")
   # New inputs land in the first folder (build tree); the committed corpus is only read.
   "$exe" "${options[@]}" "$work" "$corpus" >"$log" 2>&1
-  status=$?
+  local status=$?
+  local done_line coverage
   done_line=$(grep -E '^Done [0-9]+ runs in [0-9]+ second' "$log" | tail -n 1)
   coverage=$(grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+/[0-9]+[a-zA-Z]*' "$log" | tail -n 1)
   if [ $status -ne 0 ]; then
-    failed+=("$name")
+    touch "$logs/$name.failed"
     echo "fuzz: $name FAILED (exit $status); log: $log"
     { grep -m1 -E '==ERROR|runtime error|deadly signal|ERROR: libFuzzer' "$log"
       grep -m1 -A8 -E '^ +#0 ' "$log"
@@ -58,6 +59,19 @@ for name in "${targets[@]}"; do
       echo "fuzz: merging $name's new inputs failed (log: $log.merge)"
     echo "fuzz: $name corpus now $(ls "$corpus" | wc -l) files, $(du -sk "$corpus" | cut -f1) KiB"
   fi
+}
+
+mkdir -p "$logs"
+for name in "${targets[@]}"; do
+  rm -f "$logs/$name.failed"
+  while [ "$(jobs -rp | wc -l)" -ge "$SUITE_JOBS" ]; do wait -n; done
+  fuzz_target "$name" >"$logs/$name.report" 2>&1 &
+done
+wait
+failed=()
+for name in "${targets[@]}"; do
+  cat "$logs/$name.report"
+  [ -f "$logs/$name.failed" ] && failed+=("$name")
 done
 
 if [ ${#failed[@]} -ne 0 ]; then
