@@ -78,8 +78,15 @@ class CliSession : public ::testing::Test {
     std::wstring command = L"\"" + installation.Folder() + L"Tandra_Cli.exe\" " + arguments;
     PROCESS_INFORMATION process{};
     Outcome outcome;
-    const bool started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                        installation.Folder().c_str(), &startup, &process) != FALSE;
+    // Under a loaded Wine a process start has been seen to fail once and work at once again: one
+    // more try, and the error in the outcome when both fail (a missing program fails both).
+    bool started = false;
+    for (int attempt = 0; attempt < 2 && !started; ++attempt) {
+      if (attempt > 0) Sleep(500);
+      started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                               installation.Folder().c_str(), &startup, &process) != FALSE;
+      if (!started) outcome.err += L"CreateProcess failed: error " + std::to_wstring(GetLastError()) + L"\n";
+    }
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     CloseHandle(inRead);
@@ -97,6 +104,7 @@ class CliSession : public ::testing::Test {
       CloseHandle(process.hThread);
     } else {
       CloseHandle(inWrite);
+      ADD_FAILURE() << "Tandra_Cli.exe did not start: " << framework::EncodeUtf8(outcome.err);
     }
     CloseHandle(outRead);
     CloseHandle(errRead);
