@@ -84,7 +84,7 @@ REG
 if [ "$(cat "$WINEPREFIX/.suite-ready" 2>/dev/null)" != "$recipe" ]; then
   mkdir -p "$SUITE_BUILD/wine-template"
   (
-    flock 9  # the halves of the test run start together and share the template
+    flock 9  # the parts of the test run start together and share the template
     [ "$(cat "$template/.suite-ready" 2>/dev/null)" = "$recipe" ] || make_template
   ) 9>"$SUITE_BUILD/wine-template/.lock"
   suite_clone_prefix "$template" "$WINEPREFIX" ||
