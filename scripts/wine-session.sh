@@ -48,11 +48,10 @@ fi
 template=$SUITE_BUILD/wine-template/prefix-$arch
 recipe="$("$SUITE_WINE" --version 2>/dev/null) $(sha1sum <"$0" | cut -c1-12)"
 
+# Boots the template; runs in a subshell of its own, so its WINEPREFIX stays there.
 make_template() {
-  local session_prefix=$WINEPREFIX
   export WINEPREFIX=$template
   rm -rf "$WINEPREFIX"
-  mkdir -p "$(dirname "$WINEPREFIX")"
   "$SUITE_WINE" wineboot -i >/dev/null 2>&1
   "$WINESERVER" -w
   cat >"$WINEPREFIX.settings.reg" <<'REG'
@@ -78,7 +77,6 @@ REG
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
   "$WINESERVER" -w
   echo "$recipe" >"$WINEPREFIX/.suite-ready"
-  export WINEPREFIX=$session_prefix
 }
 
 if [ "$(cat "$WINEPREFIX/.suite-ready" 2>/dev/null)" != "$recipe" ]; then
